@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// How a folder and a file name are joined: the separator and the one root
+// that takes no extra separator ("C:\" on Windows, "/" elsewhere).
+enum class PathStyle { Windows, Posix };
+
+[[nodiscard]] PathStyle nativePathStyle();
+
+[[nodiscard]] QString pagePath(const QString &folder, const QString &fileName,
+                               PathStyle style = nativePathStyle());
