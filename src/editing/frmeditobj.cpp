@@ -1,0 +1,98 @@
+#include "frmeditobj.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+constexpr int twipsPerPixel = 15;
+
+int px(int twips)
+{
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+} // namespace
+
+frmEditObj::frmEditObj(QListWidget *list, QWidget *parent)
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_list(list)
+{
+    setObjectName(QStringLiteral("frmEditObj"));
+    setWindowTitle(tr("Edit Objective"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(4680), px(1335));
+
+    Frame1 = new QGroupBox(tr("Objective"), this);
+    txtEditObj = new QLineEdit(Frame1);
+    Command1 = new QPushButton(tr("Add Objective"), this);
+    Command2 = new QPushButton(tr("Cancel"), this);
+    lblListIndex = new QLabel(QStringLiteral("0"), this);
+
+    // Left, top, width, height in twips, relative to the container.
+    place(Frame1, 0, 0, 4695, 735);
+    place(txtEditObj, 120, 240, 4455, 390);
+    place(Command1, 405, 840, 1335, 375);
+    place(Command2, 2933, 840, 1335, 375);
+    place(lblListIndex, 1800, 1455, 1245, 510);
+
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    txtEditObj->setObjectName(QStringLiteral("txtEditObj"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    lblListIndex->setObjectName(QStringLiteral("lblListIndex"));
+
+    txtEditObj->setFont(QFont(QStringLiteral("Arial Narrow"), 12));
+    txtEditObj->setAccessibleName(tr("Objective Text"));
+
+    Command1->setDefault(true);
+    Command1->setAutoDefault(false);
+    Command2->setAutoDefault(false);
+
+    setTabOrder(txtEditObj, Command1);
+    setTabOrder(Command1, Command2);
+    txtEditObj->setFocus(Qt::OtherFocusReason);
+
+    connect(Command1, &QPushButton::clicked, this, &frmEditObj::saveObjective);
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmEditObj::setObjective(const QString &text, int position)
+{
+    txtEditObj->setText(text);
+    lblListIndex->setText(QString::number(position));
+}
+
+void frmEditObj::saveObjective()
+{
+    bool ok = false;
+    const int position = lblListIndex->text().toInt(&ok);
+    // The main window is disabled while this dialog is open, so the position
+    // still names the objective being edited; the check only guards against
+    // a list changed from code.
+    if (m_list && ok && position >= 0 && position < m_list->count()) {
+        delete m_list->takeItem(position);
+        m_list->insertItem(position, txtEditObj->text());
+    }
+    accept();
+}
+
+void frmEditObj::keyPressEvent(QKeyEvent *event)
+{
+    // There is no cancel button: Escape leaves the dialog open.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,117 @@
+#include "objectiveseditor.h"
+
+#include "frmeditobj.h"
+#include "prompter.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QWindow>
+
+ObjectivesEditor::ObjectivesEditor(QListWidget *List1, QLabel *Label16, QLineEdit *txtObjective,
+                                   QWidget *mainWindow, Prompter &prompter,
+                                   std::function<void(double)> pause, QObject *parent)
+    : QObject(parent)
+    , m_list(List1)
+    , m_count(Label16)
+    , m_objective(txtObjective)
+    , m_mainWindow(mainWindow)
+    , m_prompter(prompter)
+    , m_pause(std::move(pause))
+{
+}
+
+ObjectivesEditor::~ObjectivesEditor()
+{
+    delete m_dialog;
+}
+
+void ObjectivesEditor::addObjective()
+{
+    // A second click while the confirmation shows would otherwise add
+    // "Objective Added!" itself as an objective.
+    if (m_confirming)
+        return;
+
+    if (m_objective->text().isEmpty()) {
+        m_prompter.message(tr("Must enter objective"), tr("Error"), Prompter::Icon::Critical);
+        return;
+    }
+
+    bool ok = false;
+    const int previous = m_count->text().trimmed().toInt(&ok);
+    m_count->setText(QString::number((ok ? previous : 0) + 1));
+    m_list->addItem(m_objective->text());
+
+    m_objective->setText(tr("Objective Added!"));
+    m_confirming = true;
+    if (m_pause)
+        m_pause(0.3);
+    m_confirming = false;
+    m_objective->clear();
+    m_objective->setFocus(Qt::OtherFocusReason);
+}
+
+void ObjectivesEditor::removeSelected()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    delete m_list->takeItem(row);
+    m_count->setText(QString::number(m_list->count()));
+}
+
+void ObjectivesEditor::editObjective()
+{
+    if (m_dialog) {
+        m_dialog->raise();
+        m_dialog->activateWindow();
+        return;
+    }
+
+    const int row = selectedRow();
+    const QString text = row < 0 ? QString() : m_list->item(row)->text();
+    if (text.isEmpty()) {
+        m_prompter.message(tr("Please Select An Item To Edit"), tr("Error"),
+                           Prompter::Icon::Critical);
+        return;
+    }
+
+    // The dialog has no parent widget: a child window of the main window
+    // would be disabled together with it.
+    auto *dialog = new frmEditObj(m_list);
+    m_dialog = dialog;
+    const QPointer<QWidget> mainWindow = m_mainWindow;
+    const auto enableMainWindow = [mainWindow] {
+        if (mainWindow)
+            mainWindow->setEnabled(true);
+    };
+    connect(dialog, &QDialog::finished, this, enableMainWindow);
+    connect(dialog, &QObject::destroyed, this, enableMainWindow);
+    dialog->setObjective(text, row);
+
+    if (m_mainWindow) {
+        m_mainWindow->setEnabled(false);
+        dialog->winId();
+        if (QWindow *main = m_mainWindow->window()->windowHandle())
+            dialog->windowHandle()->setTransientParent(main);
+    }
+    dialog->show();
+}
+
+void ObjectivesEditor::clearObjectives()
+{
+    const auto answer = m_prompter.message(tr("Are you sure you want to clear all objectives?"),
+                                           tr("Clear Objectives?"), Prompter::Icon::Question,
+                                           Prompter::Buttons::YesNo, Prompter::Button::Yes);
+    if (answer != Prompter::Button::Yes)
+        return;
+    m_list->clear();
+    m_count->setText(QStringLiteral("0"));
+}
+
+int ObjectivesEditor::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.first());
+}
