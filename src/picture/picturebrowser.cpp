@@ -1,0 +1,102 @@
+#include "picturebrowser.h"
+
+#include "frmpreview.h"
+#include "imagebox.h"
+#include "picturemeasure.h"
+#include "prompter.h"
+#include "sizevalidator.h"
+
+#include <QLineEdit>
+
+PictureBrowser::PictureBrowser(QLineEdit *Text1, ImageBox *imgPicPreview, QLineEdit *txtPicWidth,
+                               QLineEdit *txtPicHeight, QWidget *mainWindow, Prompter &prompter,
+                               QObject *parent)
+    : QObject(parent)
+    , m_text1(Text1)
+    , m_imgPicPreview(imgPicPreview)
+    , m_txtPicWidth(txtPicWidth)
+    , m_txtPicHeight(txtPicHeight)
+    , m_mainWindow(mainWindow)
+    , m_prompter(prompter)
+{
+}
+
+QString PictureBrowser::picturePath(const QString &folder, const QString &fileName, QChar separator)
+{
+    const bool endsWithSeparator = folder.endsWith(separator) || folder.endsWith(QLatin1Char('/'));
+    return endsWithSeparator ? folder + fileName : folder + separator + fileName;
+}
+
+void PictureBrowser::choose(const QString &folder, const QString &fileName)
+{
+    const QString path = picturePath(folder, fileName);
+
+    // Check the picture before anything changes, so a bad file leaves the
+    // previous choice whole.
+    const PictureInfo info = measurePicture(path);
+    if (!info.ok) {
+        reportFailure(path, info.error);
+        return;
+    }
+    QString error;
+    const QImage preview = loadScaledPicture(path, m_imgPicPreview->size(), &error);
+    if (preview.isNull()) {
+        reportFailure(path, error);
+        return;
+    }
+
+    m_text1->setText(path);
+    m_imgPicPreview->setImage(preview);
+    preparePreview();
+    setSizeBoxText(m_txtPicHeight, QString::number(info.size.height()));
+    setSizeBoxText(m_txtPicWidth, QString::number(info.size.width()));
+}
+
+void PictureBrowser::showPreview()
+{
+    const QString path = m_text1->text();
+    QString error;
+    const QImage picture = loadFullPicture(path, &error);
+    if (picture.isNull()) {
+        reportFailure(path, error);
+        return;
+    }
+    preparePreview();
+    m_preview->showPicture(picture);
+}
+
+void PictureBrowser::preparePreview()
+{
+    if (m_preview)
+        return;
+    m_preview = new frmPreview(m_mainWindow);
+    const QRect main = m_mainWindow->frameGeometry();
+    m_preview->move(main.x() + main.width(), main.y());
+
+    frmPreview *created = m_preview;
+    connect(created->imgPrev, &ImageBox::doubleClicked, this, &PictureBrowser::closePreview);
+    connect(created, &frmPreview::closing, this, [this, created] {
+        if (m_preview == created)
+            m_preview = nullptr;
+    });
+}
+
+void PictureBrowser::closePreview()
+{
+    if (m_preview)
+        m_preview->close();
+    m_preview = nullptr;
+    preparePreview();
+}
+
+void PictureBrowser::reportFailure(const QString &path, const QString &reason)
+{
+    m_prompter.message(
+        tr("The picture \"%1\" cannot be loaded.\n%2").arg(QDir::toNativeSeparators(path), reason),
+        tr("Error"), Prompter::Icon::Critical);
+}
+
+frmPreview *PictureBrowser::previewWindow() const
+{
+    return m_preview;
+}
