@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QListWidget>
+
+// The files of one folder whose names match a pattern, in any case.
+class FileList : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FileList(QWidget *parent = nullptr);
+
+    void setPath(const QString &folder);
+    // Globs separated by ";", such as "*.bmp;*.gif".
+    void setPattern(const QString &pattern);
+    [[nodiscard]] QString path() const { return m_path; }
+    [[nodiscard]] QString pattern() const { return m_pattern; }
+    // The selected file's name, empty when none is selected.
+    [[nodiscard]] QString fileName() const;
+
+Q_SIGNALS:
+    // A file was clicked, or chosen with the arrow keys.
+    void fileClicked(const QString &fileName);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void fill();
+
+    QString m_path;
+    QString m_pattern = QStringLiteral("*.*");
+};
+
+// Whether name matches one of the ";"-separated globs, in any case.
+[[nodiscard]] bool matchesFilePattern(const QString &name, const QString &pattern);

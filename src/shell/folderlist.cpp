@@ -1,0 +1,132 @@
+#include "folderlist.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int PathRole = Qt::UserRole;
+constexpr int LevelRole = Qt::UserRole + 1;
+constexpr int IndentPixels = 12;
+
+// Indents each entry by its depth, as the classic list draws its tree.
+class IndentDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.adjust(index.data(LevelRole).toInt() * IndentPixels, 0, 0, 0);
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += index.data(LevelRole).toInt() * IndentPixels;
+        return size;
+    }
+};
+
+QString cleanFolder(const QString &folder)
+{
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+} // namespace
+
+FolderList::FolderList(QWidget *parent)
+    : QListWidget(parent)
+{
+    setItemDelegate(new IndentDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::open);
+    m_path = QDir::toNativeSeparators(cleanFolder(QDir::currentPath()));
+    fill();
+}
+
+bool FolderList::setPath(const QString &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QFileInfo info(folder);
+    if (!info.exists() || !info.isDir())
+        return false;
+    const QString native = QDir::toNativeSeparators(cleanFolder(folder));
+    if (native == m_path)
+        return true;
+    m_path = native;
+    fill();
+    Q_EMIT changed(m_path);
+    return true;
+}
+
+void FolderList::mousePressEvent(QMouseEvent *event)
+{
+    Q_EMIT mousePressed();
+    QListWidget::mousePressEvent(event);
+}
+
+void FolderList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (QListWidgetItem *item = currentItem()) {
+            open(item);
+            event->accept();
+            return;
+        }
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void FolderList::open(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    // The folder may have gone since the list was filled; show what is there now.
+    if (!setPath(item->data(PathRole).toString()))
+        fill();
+}
+
+void FolderList::fill()
+{
+    clear();
+    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    QStringList chain;
+    QDir dir(QDir::fromNativeSeparators(m_path));
+    for (;;) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot() || !dir.cdUp())
+            break;
+    }
+
+    int level = 0;
+    QListWidgetItem *current = nullptr;
+    for (const QString &folder : std::as_const(chain)) {
+        const QString name = QDir(folder).isRoot() ? QDir::toNativeSeparators(folder)
+                                                   : QFileInfo(folder).fileName();
+        auto *item = new QListWidgetItem(openIcon, name, this);
+        item->setData(PathRole, folder);
+        item->setData(LevelRole, level++);
+        current = item;
+    }
+
+    const QFileInfoList subfolders
+        = QDir(QDir::fromNativeSeparators(m_path))
+              .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &sub : subfolders) {
+        auto *item = new QListWidgetItem(closedIcon, sub.fileName(), this);
+        item->setData(PathRole, sub.absoluteFilePath());
+        item->setData(LevelRole, level);
+    }
+    setCurrentItem(current);
+}

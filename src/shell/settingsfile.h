@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The settings file remembers the last mission folder between runs: one line,
+// the folder in double quotes, in the system's 8-bit encoding.
+
+struct SettingsWrite
+{
+    bool ok = false;
+    QString error; // the reason, ready to be shown after the file's name
+};
+
+struct SettingsRead
+{
+    bool ok = false; // false only when the file could not be opened and read
+    QString value; // the last field of the file, empty if it holds none
+    QString error; // why it could not be read
+};
+
+[[nodiscard]] QString settingsFilePath();
+
+// Fields are separated by commas or line ends; spaces before a field are
+// skipped; a field that starts with a double quote runs to the next double
+// quote (commas inside belong to it). Only the last field counts.
+[[nodiscard]] QString lastSettingsField(const QByteArray &content);
+
+[[nodiscard]] QByteArray settingsFileBytes(const QString &folder);
+
+[[nodiscard]] SettingsRead readSettingsFile(const QString &iniPath);
+[[nodiscard]] SettingsWrite writeSettingsFile(const QString &iniPath, const QString &folder);

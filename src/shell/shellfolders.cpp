@@ -1,0 +1,74 @@
+#include "shellfolders.h"
+
+#include "drivelist.h"
+#include "folderlist.h"
+#include "prompter.h"
+#include "settingsfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QStorageInfo>
+
+ShellFolders::ShellFolders(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2,
+                           QLineEdit *txtDirectory, QLineEdit *Text1, Prompter &prompter,
+                           const QString &iniPath, QObject *parent)
+    : QObject(parent)
+    , m_drive1(Drive1)
+    , m_dir1(Dir1)
+    , m_dir2(Dir2)
+    , m_txtDirectory(txtDirectory)
+    , m_text1(Text1)
+    , m_prompter(prompter)
+    , m_iniPath(iniPath)
+    , m_lastDrive(Drive1->drive())
+{
+    connect(m_dir1, &FolderList::mousePressed, this, &ShellFolders::saveFolderPressed);
+    connect(m_drive1, &DriveList::driveChanged, this, &ShellFolders::driveChosen);
+}
+
+bool ShellFolders::load(QString *error)
+{
+    const SettingsRead read = readSettingsFile(m_iniPath);
+    if (!read.ok) {
+        if (error) {
+            *error = tr("The settings file %1 could not be read: %2.\n\nMake sure Varnholt.ini is "
+                        "in the same directory as the program.")
+                         .arg(QDir::toNativeSeparators(m_iniPath), read.error);
+        }
+        return false;
+    }
+    // A remembered folder that is gone leaves both lists where they started.
+    if (m_dir1->setPath(read.value))
+        m_dir2->setPath(read.value);
+    m_txtDirectory->setText(m_dir1->path());
+    m_text1->setText(m_dir2->path());
+    return true;
+}
+
+void ShellFolders::saveFolderPressed()
+{
+    const QString folder = m_dir1->path();
+    const SettingsWrite written = writeSettingsFile(m_iniPath, folder);
+    if (!written.ok) {
+        m_prompter.message(tr("The save folder could not be remembered: the settings file %1 "
+                              "could not be written (%2).")
+                               .arg(QDir::toNativeSeparators(m_iniPath), written.error),
+                           tr("Error"), Prompter::Icon::Critical);
+    }
+    m_txtDirectory->setText(folder);
+}
+
+void ShellFolders::driveChosen(const QString &root)
+{
+    const QStorageInfo volume(root);
+    const bool ready = QFileInfo(root).isDir() && (!volume.isValid() || volume.isReady());
+    if (!ready || !m_dir1->setPath(root)) {
+        m_prompter.message(tr("The drive %1 is not ready.").arg(QDir::toNativeSeparators(root)),
+                           tr("Error"), Prompter::Icon::Critical);
+        m_drive1->setDrive(m_lastDrive);
+        return;
+    }
+    m_dir2->setPath(root);
+    m_lastDrive = root;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class DriveList;
+class FolderList;
+class Prompter;
+class QLineEdit;
+
+// Keeps the save folder between runs: the load handling of the main window,
+// the press on the save-folder list that writes the settings file, and the
+// drive list moving both folder lists.
+class ShellFolders : public QObject
+{
+    Q_OBJECT
+
+public:
+    ShellFolders(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2, QLineEdit *txtDirectory,
+                 QLineEdit *Text1, Prompter &prompter, const QString &iniPath,
+                 QObject *parent = nullptr);
+
+    // Reads the settings file and points the folder lists and the two boxes at
+    // the remembered folder. False, with the reason in error, when the file
+    // cannot be read: the program must not start then.
+    [[nodiscard]] bool load(QString *error);
+
+    [[nodiscard]] QString iniPath() const { return m_iniPath; }
+
+private:
+    void saveFolderPressed();
+    void driveChosen(const QString &root);
+
+    DriveList *m_drive1;
+    FolderList *m_dir1;
+    FolderList *m_dir2;
+    QLineEdit *m_txtDirectory;
+    QLineEdit *m_text1;
+    Prompter &m_prompter;
+    QString m_iniPath;
+    QString m_lastDrive;
+};
