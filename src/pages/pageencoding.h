@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringView>
+
+// The pages are text in the system's 8-bit code page: the ANSI code page on
+// Windows, windows-1250 (the charset the pages declare) elsewhere. A character
+// the code page cannot hold becomes a decimal character reference such as
+// "&#9731;", one per code point, so nothing typed is lost or turned into "?".
+[[nodiscard]] QByteArray encodePageText(QStringView text);

@@ -1,0 +1,202 @@
+#include "pagewriters.h"
+
+#include "missionbrief.h"
+#include "pageencoding.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+class PageText
+{
+public:
+    explicit PageText(qsizetype expected) { m_text.reserve(expected); }
+
+    PageText &operator<<(QStringView piece)
+    {
+        m_text.append(piece);
+        return *this;
+    }
+    PageText &operator<<(QLatin1StringView piece)
+    {
+        m_text.append(piece);
+        return *this;
+    }
+    void endLine() { m_text.append(QLatin1StringView("\r\n")); }
+    void line(QLatin1StringView text)
+    {
+        m_text.append(text);
+        endLine();
+    }
+    void line(QStringView text)
+    {
+        m_text.append(text);
+        endLine();
+    }
+
+    [[nodiscard]] QByteArray bytes() const { return encodePageText(m_text); }
+
+private:
+    QString m_text;
+};
+
+using L = QLatin1StringView;
+
+constexpr L metaContentType("<meta http-equiv=\"Content-Type\"");
+constexpr L metaCharset("content=\"text/html; charset=windows-1250\">");
+
+QString systemReason(int error, const QFileDevice &file)
+{
+    if (error != 0)
+        return QString::fromLocal8Bit(std::strerror(error));
+    const QString text = file.errorString();
+    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
+}
+
+PageWriteResult failure(const QString &path, int error, QSaveFile &file)
+{
+    return { false, path, systemReason(error, file) };
+}
+
+} // namespace
+
+QByteArray overviewPageBytes(const MissionBrief &brief)
+{
+    PageText page(512 + brief.missionName.size() + brief.pictureSource.size()
+                  + brief.overviewText.size());
+    page.line(L("<html>"));
+    page.endLine();
+    page.line(L("<head>"));
+    page.line(metaContentType);
+    page.line(metaCharset);
+    page.line(L("<meta name=\"GENERATOR\" content=\"VB\">"));
+    page.endLine();
+    page.line(L("<title>Overview</title>"));
+    page.line(L("</head>"));
+    page.endLine();
+    page.line(L("<body bgcolor=\"#FFFFFF\">"));
+    page.endLine();
+    page.line(L("<br>"));
+    page << L("<h2 align=\"center\"><a name=\"Main\">") << brief.missionName << L("</a></h2>");
+    page.endLine();
+    page << L("<p align=\"center\"><img src=\"") << brief.pictureSource << L("\" width=\"")
+         << brief.pictureWidth << L("\" height=\"") << brief.pictureHeight << L("\"></p>");
+    page.endLine();
+    page.line(L("<BR>"));
+    page.line(L("<p>"));
+    page.line(brief.overviewText);
+    page.line(L("<br>"));
+    page.line(L("</p>"));
+    page.endLine();
+    page.line(L("</body>"));
+    page.line(L("</html>"));
+    return page.bytes();
+}
+
+QByteArray briefingPageBytes(const MissionBrief &brief)
+{
+    qsizetype expected = 2048 + brief.notesText.size() + brief.briefingText.size();
+    for (const QString &objective : brief.objectives)
+        expected += objective.size() + 48;
+    for (const Ending &ending : brief.endings)
+        expected += ending.header.size() + ending.description.size();
+
+    PageText page(expected);
+    page.line(L("<html>"));
+    page.endLine();
+    page.line(L("<head>"));
+    page.line(metaContentType);
+    page.line(metaCharset);
+    page.line(L("<meta name=\"GENERATOR\" content=\"Microsoft FrontPage Express 2.0\">"));
+    page.line(L("<title>Varnholt Mission</title>"));
+    page.line(L("</head>"));
+    page.endLine();
+    page.line(L("<body bgcolor=\"#FFFFFF\">"));
+    page.endLine();
+    page.line(L("<br>"));
+    page.line(L("<h2><a name=\"Main\"></a></h2>"));
+    page.line(L("<br>"));
+    page.line(L("<h6>"));
+    page.line(brief.notesText);
+    page.line(L("</h6>"));
+    page.line(L("<hr>"));
+    page.line(L("<p><a name=\"Plan\"></a>"));
+    page.line(brief.briefingText);
+    page.line(L("</p>"));
+    page.line(L("<hr>"));
+
+    for (qsizetype i = 0; i < brief.objectives.size(); ++i) {
+        page << L("<p><a name = \"OBJ_") << QString::number(i + 1) << L("\"></a>")
+             << brief.objectives.at(i);
+        page.endLine();
+        page.line(L("</p>"));
+        page.line(L("<hr>"));
+        page.endLine();
+    }
+
+    for (std::size_t k = 0; k < brief.endings.size(); ++k) {
+        const Ending &ending = brief.endings[k];
+        page.line(L("<hr>"));
+        page.line(L("<br>"));
+        page.line(L("<h2>"));
+        page << L("<a name=\"Debriefing:End") << QString::number(k + 1) << L("\">") << ending.header
+             << L("</a>");
+        page.endLine();
+        page.line(L("</h2>"));
+        page.line(L("<br>"));
+        page << L("<p>") << ending.description << L("</p>");
+        page.endLine();
+        page.line(L("<br>"));
+        page.endLine();
+    }
+
+    page.line(L("</body>"));
+    page.line(L("</html>"));
+    return page.bytes();
+}
+
+PageWriteResult writePageFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(QDir::fromNativeSeparators(path));
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(path, errno, file);
+
+    // A failed write must never be committed: commit() can report success
+    // after a short write and put a truncated page in place of the old one.
+    errno = 0;
+    const qint64 written = file.write(bytes);
+    int error = errno;
+    bool good = written == bytes.size();
+    if (good) {
+        errno = 0;
+        good = file.flush();
+        error = errno;
+    }
+    good = good && file.error() == QFileDevice::NoError;
+    if (!good) {
+        file.cancelWriting();
+        file.commit();
+        return failure(path, error, file);
+    }
+    errno = 0;
+    if (!file.commit())
+        return failure(path, errno, file);
+    return { true, path, {} };
+}
+
+PageWriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style)
+{
+    return writePageFile(pagePath(brief.saveFolder, QStringLiteral("overview.html"), style),
+                         overviewPageBytes(brief));
+}
+
+PageWriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style)
+{
+    return writePageFile(pagePath(brief.saveFolder, QStringLiteral("briefing.html"), style),
+                         briefingPageBytes(brief));
+}

@@ -1,0 +1,228 @@
+#include "missionbrief.h"
+#include "pageencoding.h"
+#include "pagewriters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using PageBytes = QByteArray (*)(const MissionBrief &);
+
+QByteArray golden(const QString &name)
+{
+    QFile file(QStringLiteral(QUILLMARK_TEST_DATA "/pages/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing golden page %s", qPrintable(name));
+    return file.readAll();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+MissionBrief startRecord()
+{
+    MissionBrief brief;
+    brief.missionName = QStringLiteral("Night Raid");
+    return brief;
+}
+
+MissionBrief fullRecord()
+{
+    MissionBrief brief;
+    brief.missionName = QStringLiteral("Raid on <D\u016Fm> & \"Co\"");
+    brief.pictureSource = QStringLiteral("C:\\Pics\\raid night.jpg");
+    brief.pictureWidth = QStringLiteral("171");
+    brief.overviewText
+        = QStringLiteral("P\u0159\u00EDli\u0161 \u017Elu\u0165ou\u010Dk\u00FD k\u016F\u0148\r\n"
+                         "Cena 5 \u20AC\r\n"
+                         "Sn\u011Bhul\u00E1k \u2603 a ")
+        + QString::fromUtf8("\xF0\x9F\x98\x80");
+    brief.notesText = QStringLiteral("Line one<br>\r\nLine two");
+    brief.briefingText
+        = QStringLiteral("Go to <a href=\"#OBJ_1\">the radar</a> & wait<br>\r\n\r\nthen \"move\"");
+    brief.objectives
+        = { QStringLiteral("Destroy the radar"), QString(), QStringLiteral("Destroy the radar") };
+    brief.objectiveCount = QStringLiteral("3");
+    brief.endings[1].description = QStringLiteral("Zkuste to znovu\u2026");
+    brief.endings[2] = {};
+    brief.endings[5] = { QStringLiteral("<b>Escape</b>"), QStringLiteral("Ran & hid") };
+    return brief;
+}
+
+int lineCount(const QByteArray &page)
+{
+    return int(page.count("\r\n"));
+}
+
+} // namespace
+
+class TestPageWriters : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void matchesGoldenPage_data();
+    void matchesGoldenPage();
+    void briefingLineCount_data();
+    void briefingLineCount();
+    void encodesCharacters_data();
+    void encodesCharacters();
+    void writesPagesIntoFolder();
+    void rewriteReplacesLongerPage();
+};
+
+void TestPageWriters::matchesGoldenPage_data()
+{
+    QTest::addColumn<MissionBrief>("brief");
+    QTest::addColumn<PageBytes>("bytes");
+    QTest::addColumn<QString>("goldenName");
+
+    QTest::newRow("overview from starting values")
+        << startRecord() << PageBytes(&overviewPageBytes) << "overview_start.html";
+    QTest::newRow("briefing from starting values")
+        << startRecord() << PageBytes(&briefingPageBytes) << "briefing_start.html";
+    QTest::newRow("overview with markup, multi-line text and foreign characters")
+        << fullRecord() << PageBytes(&overviewPageBytes) << "overview_full.html";
+    QTest::newRow("briefing with duplicate and blank objectives, emptied ending")
+        << fullRecord() << PageBytes(&briefingPageBytes) << "briefing_full.html";
+}
+
+void TestPageWriters::matchesGoldenPage()
+{
+    QFETCH(MissionBrief, brief);
+    QFETCH(PageBytes, bytes);
+    QFETCH(QString, goldenName);
+
+    const QByteArray expected = golden(goldenName);
+    const QByteArray actual = bytes(brief);
+    if (actual != expected) {
+        const QList<QByteArray> got = actual.split('\n');
+        const QList<QByteArray> want = expected.split('\n');
+        for (qsizetype i = 0; i < qMin(got.size(), want.size()); ++i)
+            QCOMPARE(got.at(i), want.at(i));
+        QCOMPARE(got.size(), want.size());
+    }
+    QCOMPARE(actual, expected);
+}
+
+void TestPageWriters::briefingLineCount_data()
+{
+    QTest::addColumn<QString>("notes");
+    QTest::addColumn<QString>("briefing");
+    QTest::addColumn<int>("objectives");
+    QTest::addColumn<int>("expectedLines");
+
+    QTest::newRow("no objectives") << ""
+                                   << "" << 0 << 78;
+    QTest::newRow("one objective") << "n"
+                                   << "b" << 1 << 82;
+    QTest::newRow("twelve objectives") << ""
+                                       << "b" << 12 << 78 + 48;
+    QTest::newRow("each extra notes and briefing line adds one") << "a\r\nb\r\nc"
+                                                                 << "x\r\ny" << 2 << 78 + 8 + 3;
+}
+
+void TestPageWriters::briefingLineCount()
+{
+    QFETCH(QString, notes);
+    QFETCH(QString, briefing);
+    QFETCH(int, objectives);
+    QFETCH(int, expectedLines);
+
+    MissionBrief brief = startRecord();
+    brief.notesText = notes;
+    brief.briefingText = briefing;
+    for (int i = 0; i < objectives; ++i)
+        brief.objectives.append(QStringLiteral("Objective %1").arg(i + 1));
+    const QByteArray page = briefingPageBytes(brief);
+    QCOMPARE(lineCount(page), expectedLines);
+    QVERIFY(page.endsWith("</body>\r\n</html>\r\n"));
+    for (int i = 1; i <= objectives; ++i)
+        QVERIFY(page.contains("<p><a name = \"OBJ_" + QByteArray::number(i) + "\"></a>Objective "
+                              + QByteArray::number(i) + "\r\n</p>\r\n<hr>\r\n\r\n"));
+    QCOMPARE(page.count("\"OBJ_"), objectives);
+    if (objectives == 0)
+        QVERIFY(page.contains("</p>\r\n<hr>\r\n<hr>\r\n<br>\r\n<h2>\r\n"));
+}
+
+void TestPageWriters::encodesCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("plain ascii and markup") << "<a & \"b\">" << QByteArray("<a & \"b\">");
+    QTest::newRow("czech letters") << QStringLiteral("\u010D\u0159\u017E\u00E1\u016F\u0148")
+                                   << QByteArray("\xE8\xF8\x9E\xE1\xF9\xF2");
+    QTest::newRow("euro and ellipsis") << QStringLiteral("\u20AC\u2026") << QByteArray("\x80\x85");
+    QTest::newRow("snowman") << QStringLiteral("\u2603") << QByteArray("&#9731;");
+    QTest::newRow("emoji is one code point")
+        << QString::fromUtf8("a\xF0\x9F\x98\x80z") << QByteArray("a&#128512;z");
+    QTest::newRow("letter missing from the code page")
+        << QStringLiteral("\u00F1") << QByteArray("&#241;");
+    QTest::newRow("lone surrogate kept as its number")
+        << QString(QChar(0xD83D)) + QLatin1Char('x') << QByteArray("&#55357;x");
+    QTest::newRow("replacement character") << QStringLiteral("\uFFFD") << QByteArray("&#65533;");
+    QTest::newRow("control characters and line ends pass")
+        << QStringLiteral("\t\r\n\x1A") << QByteArray("\t\r\n\x1A");
+    QTest::newRow("mixed in one text")
+        << QStringLiteral("\u2603\u00E9\u2603") << QByteArray("&#9731;\xE9&#9731;");
+}
+
+void TestPageWriters::encodesCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(encodePageText(text), expected);
+
+    MissionBrief brief = startRecord();
+    brief.overviewText = text;
+    QVERIFY(overviewPageBytes(brief).contains("<p>\r\n" + expected + "\r\n<br>\r\n"));
+}
+
+void TestPageWriters::writesPagesIntoFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    MissionBrief brief = fullRecord();
+    brief.saveFolder = dir.path();
+
+    const PageWriteResult overview = writeOverviewPage(brief, PathStyle::Posix);
+    const PageWriteResult briefing = writeBriefingPage(brief, PathStyle::Posix);
+    QVERIFY(overview.ok);
+    QVERIFY(briefing.ok);
+    QVERIFY(overview.reason.isEmpty());
+    QCOMPARE(overview.path, dir.path() + QStringLiteral("/overview.html"));
+    QCOMPARE(briefing.path, dir.path() + QStringLiteral("/briefing.html"));
+    QCOMPARE(readFile(overview.path), golden(QStringLiteral("overview_full.html")));
+    QCOMPARE(readFile(briefing.path), golden(QStringLiteral("briefing_full.html")));
+
+    const QByteArray first = readFile(briefing.path);
+    QVERIFY(writeBriefingPage(brief, PathStyle::Posix).ok);
+    QCOMPARE(readFile(briefing.path), first);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({ QStringLiteral("briefing.html"), QStringLiteral("overview.html") }));
+}
+
+void TestPageWriters::rewriteReplacesLongerPage()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    MissionBrief brief = startRecord();
+    brief.saveFolder = dir.path();
+    brief.overviewText = QString(5000, QLatin1Char('x'));
+    QVERIFY(writeOverviewPage(brief, PathStyle::Posix).ok);
+
+    brief.overviewText.clear();
+    const PageWriteResult again = writeOverviewPage(brief, PathStyle::Posix);
+    QVERIFY(again.ok);
+    QCOMPARE(readFile(again.path), golden(QStringLiteral("overview_start.html")));
+}
+
+QTEST_GUILESS_MAIN(TestPageWriters)
+#include "tst_pagewriters.moc"
