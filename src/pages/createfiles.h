@@ -9,15 +9,17 @@ class Prompter;
 struct CreateFilesOutcome
 {
     enum class Result {
-        Written,       // both pages written, "Files Created!" shown
-        CheckFailed,   // a check failed; show the tabs and focus below
-        Declined,      // "No" to the no-objectives question; nothing changes
-        WriteFailed,   // a page could not be written; the error was shown
+        Written, // both pages written, "Files Created!" shown
+        CheckFailed, // a check failed; show the tabs and focus below
+        Declined, // "No" to the no-objectives question; nothing changes
+        WriteFailed, // a page could not be written; the error was shown
     };
-    enum class Field { None, MissionName, PictureWidth, PictureHeight };
+    // ObjectivesList: after pages with objectives were written, the list takes
+    // the focus with its last item selected.
+    enum class Field { None, MissionName, PictureWidth, PictureHeight, ObjectivesList };
 
     Result result = Result::Written;
-    int mainTab = -1;    // tab of SSTab1 to show, -1 to leave it
+    int mainTab = -1; // tab of SSTab1 to show, -1 to leave it
     int pictureTab = -1; // tab of SSTab3 to show, -1 to leave it
     Field focus = Field::None;
 };

@@ -1,0 +1,118 @@
+#include "createfiles.h"
+
+#include "missionbrief.h"
+#include "pagewriters.h"
+#include "prompter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("createFiles", text);
+}
+
+std::optional<double> numberIn(const QString &text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// An empty or non-numeric size has no even value, so it fails the check
+// instead of stopping the program.
+bool isEvenWholeNumber(const QString &text)
+{
+    const std::optional<double> value = numberIn(text);
+    if (!value)
+        return false;
+    const double half = *value / 2;
+    return std::floor(half) == half;
+}
+
+// The count label always holds a number; anything else is taken as no
+// objectives, so the user is asked before pages without objectives are made.
+bool hasNoObjectives(const QString &count)
+{
+    const std::optional<double> value = numberIn(count);
+    return !value || *value == 0;
+}
+
+CreateFilesOutcome checkFailed(int pictureTab, CreateFilesOutcome::Field focus)
+{
+    CreateFilesOutcome outcome;
+    outcome.result = CreateFilesOutcome::Result::CheckFailed;
+    outcome.mainTab = 0;
+    outcome.pictureTab = pictureTab;
+    outcome.focus = focus;
+    return outcome;
+}
+
+void reportWriteFailure(const PageWriteResult &written, Prompter &prompter)
+{
+    prompter.message(
+        tr("Could not write %1:\n%2").arg(QDir::toNativeSeparators(written.path), written.reason),
+        tr("Error"), Prompter::Icon::Critical);
+}
+
+} // namespace
+
+CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, PathStyle style)
+{
+    using Field = CreateFilesOutcome::Field;
+    using Icon = Prompter::Icon;
+
+    if (brief.missionName.isEmpty()) {
+        prompter.message(tr("Please Enter Mission Name."), tr("Error"), Icon::Critical);
+        return checkFailed(-1, Field::MissionName);
+    }
+
+    bool checkSize = true;
+    if (hasNoObjectives(brief.objectiveCount)) {
+        const QString question = tr("You haven't entered any mission objectives")
+            + QLatin1Char('\r') + tr("Are you sure you want to continue?");
+        const Prompter::Button answer
+            = prompter.message(question, tr("Continue?"), Icon::Question, Prompter::Buttons::YesNo,
+                               Prompter::Button::Yes);
+        if (answer != Prompter::Button::Yes) {
+            CreateFilesOutcome outcome;
+            outcome.result = CreateFilesOutcome::Result::Declined;
+            return outcome;
+        }
+        checkSize = false;
+    }
+
+    if (checkSize) {
+        if (!isEvenWholeNumber(brief.pictureWidth)) {
+            prompter.message(tr("Width must be even number"), tr("Error"), Icon::Critical);
+            return checkFailed(1, Field::PictureWidth);
+        }
+        if (!isEvenWholeNumber(brief.pictureHeight)) {
+            prompter.message(tr("Height must be even number"), tr("Error"), Icon::Critical);
+            return checkFailed(1, Field::PictureHeight);
+        }
+    }
+
+    CreateFilesOutcome outcome;
+    for (const auto write : { &writeOverviewPage, &writeBriefingPage }) {
+        const PageWriteResult written = write(brief, style);
+        if (!written.ok) {
+            reportWriteFailure(written, prompter);
+            outcome.result = CreateFilesOutcome::Result::WriteFailed;
+            return outcome;
+        }
+    }
+
+    prompter.message(tr("Files Created!"), tr("File Generator"), Icon::Information);
+    outcome.result = CreateFilesOutcome::Result::Written;
+    if (!brief.objectives.isEmpty())
+        outcome.focus = Field::ObjectivesList;
+    return outcome;
+}

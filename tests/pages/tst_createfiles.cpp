@@ -1,0 +1,238 @@
+#include "createfiles.h"
+#include "missionbrief.h"
+#include "pagewriters.h"
+#include "scriptedprompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Result = CreateFilesOutcome::Result;
+using Field = CreateFilesOutcome::Field;
+using Button = Prompter::Button;
+
+namespace {
+
+const QString question = QStringLiteral(
+    "You haven't entered any mission objectives\rAre you sure you want to continue?");
+const QString nameMissing = QStringLiteral("Please Enter Mission Name.");
+const QString widthOdd = QStringLiteral("Width must be even number");
+const QString heightOdd = QStringLiteral("Height must be even number");
+const QString created = QStringLiteral("Files Created!");
+const QByteArray oldPage = "old page\r\n";
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Every box the command shows has the title, icon and buttons its text calls for.
+void verifyBox(const ScriptedPrompter::Shown &box)
+{
+    QVERIFY(!box.isInput);
+    if (box.text == question) {
+        QCOMPARE(box.title, QStringLiteral("Continue?"));
+        QCOMPARE(box.icon, Prompter::Icon::Question);
+        QCOMPARE(box.buttons, Prompter::Buttons::YesNo);
+    } else if (box.text == created) {
+        QCOMPARE(box.title, QStringLiteral("File Generator"));
+        QCOMPARE(box.icon, Prompter::Icon::Information);
+        QCOMPARE(box.buttons, Prompter::Buttons::Ok);
+    } else {
+        QVERIFY2(box.text == nameMissing || box.text == widthOdd || box.text == heightOdd,
+                 qPrintable(box.text));
+        QCOMPARE(box.title, QStringLiteral("Error"));
+        QCOMPARE(box.icon, Prompter::Icon::Critical);
+        QCOMPARE(box.buttons, Prompter::Buttons::Ok);
+    }
+}
+
+} // namespace
+
+class TestCreateFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checksInOrder_data();
+    void checksInOrder();
+};
+
+void TestCreateFiles::checksInOrder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("objectives");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QList<Button>>("answers");
+    QTest::addColumn<QStringList>("expectedBoxes");
+    QTest::addColumn<Result>("result");
+    QTest::addColumn<int>("mainTab");
+    QTest::addColumn<int>("pictureTab");
+    QTest::addColumn<Field>("focus");
+
+    const QStringList one { QStringLiteral("Take the bridge") };
+    const QStringList two { QStringLiteral("A"), QStringLiteral("B") };
+    const QList<Button> none;
+    const QList<Button> yes { Button::Yes };
+    const QList<Button> no { Button::No };
+
+    QTest::newRow("empty name stops first, whatever else is filled")
+        << "" << two << "2"
+        << "171"
+        << "65" << none << QStringList { nameMissing } << Result::CheckFailed << 0 << -1
+        << Field::MissionName;
+    QTest::newRow("empty name with no objectives asks nothing")
+        << "" << QStringList() << "0"
+        << "170"
+        << "64" << none << QStringList { nameMissing } << Result::CheckFailed << 0 << -1
+        << Field::MissionName;
+    QTest::newRow("name of one space passes")
+        << " " << one << "1"
+        << "170"
+        << "64" << none << QStringList { created } << Result::Written << -1 << -1
+        << Field::ObjectivesList;
+    QTest::newRow("no objectives, answer No")
+        << "Raid" << QStringList() << "0"
+        << "170"
+        << "64" << no << QStringList { question } << Result::Declined << -1 << -1 << Field::None;
+    QTest::newRow("no objectives, answer Yes skips an odd width")
+        << "Raid" << QStringList() << "0"
+        << "171"
+        << "65" << yes << QStringList { question, created } << Result::Written << -1 << -1
+        << Field::None;
+    QTest::newRow("no objectives, answer Yes skips an empty width")
+        << "Raid" << QStringList() << "0"
+        << ""
+        << "" << yes << QStringList { question, created } << Result::Written << -1 << -1
+        << Field::None;
+    QTest::newRow("count is read as a number")
+        << "Raid" << QStringList() << "00"
+        << "170"
+        << "64" << no << QStringList { question } << Result::Declined << -1 << -1 << Field::None;
+    QTest::newRow("count not 0 with an empty list skips the question")
+        << "Raid" << QStringList() << "1"
+        << "170"
+        << "64" << none << QStringList { created } << Result::Written << -1 << -1 << Field::None;
+    QTest::newRow("odd width, height not looked at")
+        << "Raid" << two << "2"
+        << "171"
+        << "65" << none << QStringList { widthOdd } << Result::CheckFailed << 0 << 1
+        << Field::PictureWidth;
+    QTest::newRow("odd height") << "Raid" << two << "2"
+                                << "170"
+                                << "65" << none << QStringList { heightOdd } << Result::CheckFailed
+                                << 0 << 1 << Field::PictureHeight;
+    QTest::newRow("width not whole") << "Raid" << two << "2"
+                                     << "170.5"
+                                     << "64" << none << QStringList { widthOdd }
+                                     << Result::CheckFailed << 0 << 1 << Field::PictureWidth;
+    QTest::newRow("width 0 passes") << "Raid" << one << "1"
+                                    << "0"
+                                    << "64" << none << QStringList { created } << Result::Written
+                                    << -1 << -1 << Field::ObjectivesList;
+    QTest::newRow("width 600 passes") << "Raid" << one << "1"
+                                      << "600"
+                                      << "64" << none << QStringList { created } << Result::Written
+                                      << -1 << -1 << Field::ObjectivesList;
+    QTest::newRow("even decimal width passes")
+        << "Raid" << one << "1"
+        << "170.0"
+        << "64" << none << QStringList { created } << Result::Written << -1 << -1
+        << Field::ObjectivesList;
+    QTest::newRow("empty width fails its check")
+        << "Raid" << one << "1"
+        << ""
+        << "64" << none << QStringList { widthOdd } << Result::CheckFailed << 0 << 1
+        << Field::PictureWidth;
+    QTest::newRow("non-numeric width fails its check")
+        << "Raid" << one << "1"
+        << "abc"
+        << "64" << none << QStringList { widthOdd } << Result::CheckFailed << 0 << 1
+        << Field::PictureWidth;
+    QTest::newRow("infinite width fails its check")
+        << "Raid" << one << "1"
+        << "inf"
+        << "64" << none << QStringList { widthOdd } << Result::CheckFailed << 0 << 1
+        << Field::PictureWidth;
+    QTest::newRow("empty height fails its check")
+        << "Raid" << one << "1"
+        << "170"
+        << "" << none << QStringList { heightOdd } << Result::CheckFailed << 0 << 1
+        << Field::PictureHeight;
+    QTest::newRow("non-numeric height fails its check")
+        << "Raid" << one << "1"
+        << "170"
+        << "6x" << none << QStringList { heightOdd } << Result::CheckFailed << 0 << 1
+        << Field::PictureHeight;
+}
+
+void TestCreateFiles::checksInOrder()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, objectives);
+    QFETCH(QString, count);
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QList<Button>, answers);
+    QFETCH(QStringList, expectedBoxes);
+    QFETCH(Result, result);
+    QFETCH(int, mainTab);
+    QFETCH(int, pictureTab);
+    QFETCH(Field, focus);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString overview = dir.filePath(QStringLiteral("overview.html"));
+    const QString briefing = dir.filePath(QStringLiteral("briefing.html"));
+    writeFile(overview, oldPage);
+    writeFile(briefing, oldPage);
+
+    MissionBrief brief;
+    brief.missionName = name;
+    brief.objectives = objectives;
+    brief.objectiveCount = count;
+    brief.pictureWidth = width;
+    brief.pictureHeight = height;
+    brief.saveFolder = dir.path();
+    const MissionBrief before = brief;
+
+    ScriptedPrompter prompter;
+    for (Button answer : answers)
+        prompter.buttonAnswers.enqueue(answer);
+
+    const CreateFilesOutcome outcome = createFiles(brief, prompter, PathStyle::Posix);
+
+    QCOMPARE(prompter.texts(), expectedBoxes);
+    for (const ScriptedPrompter::Shown &box : prompter.shown)
+        verifyBox(box);
+    QVERIFY(prompter.buttonAnswers.isEmpty());
+    QCOMPARE(outcome.result, result);
+    QCOMPARE(outcome.mainTab, mainTab);
+    QCOMPARE(outcome.pictureTab, pictureTab);
+    QCOMPARE(outcome.focus, focus);
+    QCOMPARE(brief, before);
+
+    if (result == Result::Written) {
+        QCOMPARE(readFile(overview), overviewPageBytes(brief));
+        QCOMPARE(readFile(briefing), briefingPageBytes(brief));
+        QVERIFY(readFile(overview).contains(QByteArray(
+            "width=\"" + width.toLatin1() + "\" height=\"" + height.toLatin1() + "\"></p>\r\n")));
+    } else {
+        QCOMPARE(readFile(overview), oldPage);
+        QCOMPARE(readFile(briefing), oldPage);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCreateFiles)
+#include "tst_createfiles.moc"
