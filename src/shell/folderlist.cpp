@@ -54,7 +54,7 @@ FolderList::FolderList(QWidget *parent)
 
 bool FolderList::setPath(const QString &folder)
 {
-    if (folder.isEmpty())
+    if (folder.isEmpty() || folder.contains(QChar(0)))
         return false;
     const QFileInfo info(folder);
     if (!info.exists() || !info.isDir())
