@@ -26,6 +26,11 @@ ObjectivesEditor::~ObjectivesEditor()
     delete m_dialog;
 }
 
+frmEditObj *ObjectivesEditor::editDialog() const
+{
+    return m_dialog;
+}
+
 void ObjectivesEditor::addObjective()
 {
     // A second click while the confirmation shows would otherwise add

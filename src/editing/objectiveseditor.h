@@ -25,7 +25,7 @@ public:
     ~ObjectivesEditor() override;
 
     // The open edit dialog, or null.
-    [[nodiscard]] frmEditObj *editDialog() const { return m_dialog; }
+    [[nodiscard]] frmEditObj *editDialog() const;
 
 public Q_SLOTS:
     void addObjective();

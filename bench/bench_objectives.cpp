@@ -1,0 +1,156 @@
+// Adds 10,000 objectives one after another through "Add Objective" and then
+// builds the briefing page from them; with --soak, runs add/edit/remove
+// cycles through the edit dialog and prints the resident memory.
+
+#include "frmeditobj.h"
+#include "missionbrief.h"
+#include "objectiveseditor.h"
+#include "pagewriters.h"
+#include "prompter.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+class SilentPrompter : public Prompter
+{
+public:
+    int shown = 0;
+    Button message(const QString &, const QString &, Icon, Buttons, Button) override
+    {
+        ++shown;
+        return Button::No;
+    }
+    QString input(const QString &, const QString &) override
+    {
+        ++shown;
+        return {};
+    }
+};
+
+struct Window
+{
+    QWidget window;
+    QLineEdit *txtObjective = new QLineEdit(&window);
+    QListWidget *List1 = new QListWidget(&window);
+    QLabel *Label16 = new QLabel(QStringLiteral("0"), &window);
+    SilentPrompter prompter;
+    ObjectivesEditor editor { List1, Label16, txtObjective, &window, prompter, [](double) {} };
+
+    Window()
+    {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(txtObjective);
+        layout->addWidget(List1);
+        layout->addWidget(Label16);
+        window.show();
+    }
+
+    void add(int n)
+    {
+        txtObjective->setText(QStringLiteral("Objective number %1: take the hill").arg(n));
+        editor.addObjective();
+    }
+};
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+int runAdds()
+{
+    Window w;
+    const int marks[] = { 1000, 5000, 10000 };
+    QElapsedTimer timer;
+    qint64 batchStart = 0;
+    int added = 0;
+    timer.start();
+    for (int mark : marks) {
+        // Time per add is measured over the last 1,000 adds before each mark.
+        while (added < mark) {
+            if (added == mark - 1000)
+                batchStart = timer.nsecsElapsed();
+            w.add(++added);
+        }
+        const double perAddUs = (timer.nsecsElapsed() - batchStart) / 1000.0 / 1000.0;
+        std::printf("adds %5d..%5d: %.2f us per objective (count shows %s)\n", mark - 999, mark,
+                    perAddUs, qPrintable(w.Label16->text()));
+    }
+    std::printf("all %d adds: %.1f ms\n", added, timer.nsecsElapsed() / 1e6);
+    if (w.List1->count() != added || w.Label16->text() != QString::number(added)
+        || w.prompter.shown) {
+        std::fprintf(stderr, "list or count wrong after the adds\n");
+        return 1;
+    }
+
+    MissionBrief brief;
+    brief.missionName = QStringLiteral("Benchmark");
+    for (int i = 0; i < w.List1->count(); ++i)
+        brief.objectives << w.List1->item(i)->text();
+    brief.objectiveCount = w.Label16->text();
+    QElapsedTimer pageTimer;
+    pageTimer.start();
+    const QByteArray page = briefingPageBytes(brief);
+    std::printf("briefing page with %d objectives: %lld bytes in %.1f ms\n", added,
+                static_cast<long long>(page.size()), pageTimer.nsecsElapsed() / 1e6);
+    return 0;
+}
+
+int runSoak(int cycles)
+{
+    Window w;
+    for (int i = 1; i <= cycles; ++i) {
+        w.add(i);
+        w.List1->setCurrentRow(w.List1->count() - 1);
+        w.editor.editObjective();
+        frmEditObj *dialog = w.editor.editDialog();
+        if (!dialog) {
+            std::fprintf(stderr, "edit dialog did not open at cycle %d\n", i);
+            return 1;
+        }
+        dialog->txtEditObj->setText(QStringLiteral("edited %1").arg(i));
+        dialog->Command1->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        w.List1->setCurrentRow(w.List1->count() - 1);
+        w.editor.removeSelected();
+        if (i == cycles / 10)
+            std::printf("after %d cycles: VmRSS %ld kB\n", i, residentKiB());
+    }
+    std::printf("after %d cycles: VmRSS %ld kB, %d objectives, count %s, main window %s\n", cycles,
+                residentKiB(), w.List1->count(), qPrintable(w.Label16->text()),
+                w.window.isEnabled() ? "enabled" : "disabled");
+    return w.List1->count() == 0 && w.window.isEnabled() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.contains(QStringLiteral("--soak"))) {
+        const int at = args.indexOf(QStringLiteral("--cycles"));
+        const int cycles = at > 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : 100000;
+        return runSoak(cycles);
+    }
+    return runAdds();
+}

@@ -1,0 +1,204 @@
+#include "editingwindow.h"
+#include "markup.h"
+#include "markupcommands.h"
+#include "multilinetext.h"
+#include "scriptedprompter.h"
+
+#include <QTest>
+
+class TestMarkupCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void markerMarkup_data();
+    void markerMarkup();
+    void lineBreakOnText_data();
+    void lineBreakOnText();
+    void appendIgnoresCaretAndSelection_data();
+    void appendIgnoresCaretAndSelection();
+    void insertMarkerAsksBothBoxes_data();
+    void insertMarkerAsksBothBoxes();
+    void commandsTouchOnlyTheirBox_data();
+    void commandsTouchOnlyTheirBox();
+};
+
+void TestMarkupCommands::markerMarkup_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("clickText");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("camp marker is 36 characters")
+        << "camp1"
+        << "the camp" << QStringLiteral(" <a href=\"marker:camp1\">the camp</a>");
+    QTest::newRow("both answers cancelled")
+        << QString() << QString() << QStringLiteral(" <a href=\"marker:\"></a>");
+    QTest::newRow("quotes and brackets pass unchanged")
+        << "a\"b"
+        << "<b>x</b> & y" << QStringLiteral(" <a href=\"marker:a\"b\"><b>x</b> & y</a>");
+    QTest::newRow("blanks are kept") << "  n "
+                                     << " " << QStringLiteral(" <a href=\"marker:  n \"> </a>");
+}
+
+void TestMarkupCommands::markerMarkup()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, clickText);
+    QFETCH(QString, expected);
+    const QString markup = ::markerMarkup(name, clickText);
+    QCOMPARE(markup, expected);
+    if (name == QLatin1String("camp1"))
+        QCOMPARE(markup.size(), 36);
+}
+
+void TestMarkupCommands::lineBreakOnText_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("empty box") << QString() << 1 << QStringLiteral("<br>\r\n");
+    QTest::newRow("two clicks add two lines")
+        << QString() << 2 << QStringLiteral("<br>\r\n<br>\r\n");
+    QTest::newRow("after text without line end")
+        << QStringLiteral("Go north") << 1 << QStringLiteral("Go north<br>\r\n");
+    QTest::newRow("after several lines")
+        << QStringLiteral("one\r\ntwo\r\n") << 1 << QStringLiteral("one\r\ntwo\r\n<br>\r\n");
+}
+
+void TestMarkupCommands::lineBreakOnText()
+{
+    QFETCH(QString, before);
+    QFETCH(int, clicks);
+    QFETCH(QString, expected);
+
+    EditingWindow w;
+    QVERIFY(w.showActive());
+    setCrlfText(w.txtBriefing, before);
+    w.txtMission->setFocus();
+    for (int i = 0; i < clicks; ++i)
+        appendLineBreak(w.txtBriefing);
+
+    QCOMPARE(crlfText(w.txtBriefing), expected);
+    const QTextCursor cursor = w.txtBriefing->textCursor();
+    QVERIFY(cursor.atEnd());
+    QVERIFY(!cursor.hasSelection());
+    QVERIFY(w.txtBriefing->hasFocus());
+}
+
+void TestMarkupCommands::appendIgnoresCaretAndSelection_data()
+{
+    QTest::addColumn<bool>("marker");
+    QTest::addColumn<QString>("appended");
+
+    QTest::newRow("line break") << false << QStringLiteral("<br>\r\n");
+    QTest::newRow("marker") << true << QStringLiteral(" <a href=\"marker:camp1\">the camp</a>");
+}
+
+void TestMarkupCommands::appendIgnoresCaretAndSelection()
+{
+    QFETCH(bool, marker);
+    QFETCH(QString, appended);
+
+    EditingWindow w;
+    QVERIFY(w.showActive());
+    const QString before = QStringLiteral("Take the bridge\r\nthen hold it");
+    setCrlfText(w.txtBriefing, before);
+    // Select "bridge" with the caret in the middle of the first line.
+    QTextCursor cursor(w.txtBriefing->document());
+    cursor.setPosition(9);
+    cursor.setPosition(15, QTextCursor::KeepAnchor);
+    w.txtBriefing->setTextCursor(cursor);
+    QCOMPARE(w.txtBriefing->textCursor().selectedText(), QStringLiteral("bridge"));
+
+    ScriptedPrompter prompter;
+    prompter.inputAnswers << QStringLiteral("camp1") << QStringLiteral("the camp");
+    if (marker)
+        insertMarker(w.txtBriefing, prompter);
+    else
+        appendLineBreak(w.txtBriefing);
+
+    QCOMPARE(crlfText(w.txtBriefing), before + appended);
+    QVERIFY(w.txtBriefing->textCursor().atEnd());
+    QVERIFY(!w.txtBriefing->textCursor().hasSelection());
+    QVERIFY(w.txtBriefing->hasFocus());
+}
+
+void TestMarkupCommands::insertMarkerAsksBothBoxes_data()
+{
+    QTest::addColumn<QString>("nameAnswer");
+    QTest::addColumn<QString>("textAnswer");
+    QTest::addColumn<QString>("appended");
+
+    QTest::newRow("both answered")
+        << "camp1"
+        << "the camp" << QStringLiteral(" <a href=\"marker:camp1\">the camp</a>");
+    QTest::newRow("cancel in both")
+        << QString() << QString() << QStringLiteral(" <a href=\"marker:\"></a>");
+    QTest::newRow("cancel in the first only")
+        << QString() << "here" << QStringLiteral(" <a href=\"marker:\">here</a>");
+    QTest::newRow("cancel in the second only")
+        << "m2" << QString() << QStringLiteral(" <a href=\"marker:m2\"></a>");
+}
+
+void TestMarkupCommands::insertMarkerAsksBothBoxes()
+{
+    QFETCH(QString, nameAnswer);
+    QFETCH(QString, textAnswer);
+    QFETCH(QString, appended);
+
+    EditingWindow w;
+    setCrlfText(w.txtHeader, QStringLiteral("Notes"));
+    ScriptedPrompter prompter;
+    prompter.inputAnswers << nameAnswer << textAnswer;
+    insertMarker(w.txtHeader, prompter);
+
+    QCOMPARE(prompter.shown.size(), 2);
+    QCOMPARE(prompter.shown.at(0).text, QStringLiteral("What is the name of the marker?"));
+    QCOMPARE(prompter.shown.at(1).text, QStringLiteral("Enter the text to click"));
+    for (const ScriptedPrompter::Shown &box : std::as_const(prompter.shown)) {
+        QVERIFY(box.isInput);
+        QCOMPARE(box.title, QStringLiteral("Insert Marker"));
+    }
+    QCOMPARE(crlfText(w.txtHeader), QStringLiteral("Notes") + appended);
+}
+
+void TestMarkupCommands::commandsTouchOnlyTheirBox_data()
+{
+    QTest::addColumn<bool>("onNotes");
+    QTest::addColumn<bool>("marker");
+
+    QTest::newRow("notes line break") << true << false;
+    QTest::newRow("notes marker") << true << true;
+    QTest::newRow("briefing line break") << false << false;
+    QTest::newRow("briefing marker") << false << true;
+}
+
+void TestMarkupCommands::commandsTouchOnlyTheirBox()
+{
+    QFETCH(bool, onNotes);
+    QFETCH(bool, marker);
+
+    EditingWindow w;
+    setCrlfText(w.txtHeader, QStringLiteral("notes\r\n"));
+    setCrlfText(w.txtBriefing, QStringLiteral("briefing\r\n"));
+    QPlainTextEdit *target = onNotes ? w.txtHeader : w.txtBriefing;
+    QPlainTextEdit *other = onNotes ? w.txtBriefing : w.txtHeader;
+    const QString otherBefore = crlfText(other);
+    const QString targetBefore = crlfText(target);
+
+    ScriptedPrompter prompter;
+    prompter.inputAnswers << QStringLiteral("m") << QStringLiteral("t");
+    if (marker)
+        insertMarker(target, prompter);
+    else
+        appendLineBreak(target);
+
+    QCOMPARE(crlfText(other), otherBefore);
+    QVERIFY(crlfText(target) != targetBefore);
+    QVERIFY(crlfText(target).startsWith(targetBefore));
+}
+
+QTEST_MAIN(TestMarkupCommands)
+#include "tst_markupcommands.moc"
