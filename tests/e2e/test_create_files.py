@@ -1,0 +1,230 @@
+#!/usr/bin/env python3
+"""Journeys through the real program, driven through its accessible names.
+
+Usage: test_create_files.py <quillmark binary> <golden folder> <work folder>
+Needs DISPLAY and an accessibility bus (run_e2e.sh sets them up).
+"""
+import os
+import shutil
+import subprocess
+import sys
+import time
+import traceback
+
+import pyatspi
+
+BIN, GOLDEN, WORK = sys.argv[1:4]
+TIMEOUT = 20.0
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, probe, timeout=TIMEOUT):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        try:
+            found = probe()
+        except Exception:  # the tree changes under us while windows come and go
+            found = None
+        if found:
+            return found
+        time.sleep(0.2)
+    raise Failure("timed out waiting for " + what)
+
+
+def walk(acc, depth=0):
+    if acc is None or depth > 40:
+        return
+    yield acc
+    for i in range(acc.childCount):
+        yield from walk(acc.getChildAtIndex(i), depth + 1)
+
+
+def find(app, name, role=None):
+    for acc in walk(app):
+        if acc.name == name and (role is None or acc.getRole() == role):
+            return acc
+    return None
+
+
+def find_editable(app, name):
+    """The text box of that name; a frame may carry the same caption."""
+    for acc in walk(app):
+        if acc.name == name:
+            try:
+                acc.queryEditableText()
+                return acc
+            except NotImplementedError:
+                continue
+    return None
+
+
+def app_of(proc):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.get_process_id() == proc.pid:
+            return app
+    return None
+
+
+def click(acc):
+    x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if w <= 0 or h <= 0:
+        raise Failure("%s has no place on screen" % acc.name)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2),
+                    "click", "1"], check=True, timeout=10)
+
+
+def set_text(acc, text):
+    acc.queryEditableText().setTextContents(text)
+    wait_for("text in " + acc.name, lambda: acc.queryText().getText(0, -1) == text, 5)
+
+
+def press_button_in_box(app, button_names):
+    def probe():
+        for acc in walk(app):
+            if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name in button_names:
+                if acc.getState().contains(pyatspi.STATE_SHOWING):
+                    return acc
+        return None
+    button = wait_for("a button named %s" % "/".join(button_names), probe)
+    click(button)
+
+
+def box_text_shown(app, text):
+    return wait_for('"%s" shown' % text, lambda: find(app, text) is not None)
+
+
+class Program:
+    """The program copied into its own folder, with or without a settings file."""
+
+    def __init__(self, name, ini_content):
+        self.folder = os.path.join(WORK, name)
+        os.makedirs(self.folder)
+        self.binary = os.path.join(self.folder, "quillmark")
+        shutil.copy2(BIN, self.binary)
+        self.ini = os.path.join(self.folder, "Varnholt.ini")
+        if ini_content is not None:
+            with open(self.ini, "wb") as f:
+                f.write(ini_content)
+        self.proc = subprocess.Popen([self.binary], cwd=WORK, stdout=subprocess.DEVNULL,
+                                     stderr=open(os.path.join(self.folder, "stderr.log"), "wb"))
+        self.app = wait_for("the program on the accessibility bus", lambda: app_of(self.proc))
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+
+def ini_for(folder):
+    return b'"' + os.fsencode(folder) + b'"\r\n'
+
+
+def compare_page(folder, name, replacements):
+    with open(os.path.join(GOLDEN, name), "rb") as f:
+        expected = f.read()
+    for key, value in replacements.items():
+        expected = expected.replace(key, value)
+    path = os.path.join(folder, name)
+    if not os.path.isfile(path):
+        raise Failure(name + " was not written")
+    with open(path, "rb") as f:
+        actual = f.read()
+    if actual != expected:
+        exp_lines = expected.split(b"\r\n")
+        act_lines = actual.split(b"\r\n")
+        for i, (e, a) in enumerate(zip(exp_lines, act_lines)):
+            if e != a:
+                raise Failure("%s line %d: expected %r, got %r" % (name, i + 1, e, a))
+        raise Failure("%s: expected %d lines, got %d" % (name, len(exp_lines), len(act_lines)))
+
+
+def journey_create_files():
+    mission = os.path.join(WORK, "missions", "Night Raid")
+    os.makedirs(mission)
+    program = Program("create", ini_for(mission))
+    try:
+        app = program.app
+        name_box = wait_for("Mission Name", lambda: find_editable(app, "Mission Name"))
+        save_folder = wait_for("Save Folder", lambda: find_editable(app, "Save Folder"))
+        shown = save_folder.queryText().getText(0, -1)
+        if shown != mission:
+            raise Failure("Save Folder shows %r, expected %r" % (shown, mission))
+        set_text(name_box, "Night Raid")
+        set_text(find_editable(app, "Overview Text"), "Cross the river at dusk.")
+        click(wait_for("Create Files", lambda: find(app, "Create Files", pyatspi.ROLE_PUSH_BUTTON)))
+        press_button_in_box(app, ("Yes", "&Yes"))
+        box_text_shown(app, "Files Created!")
+        press_button_in_box(app, ("OK", "&OK"))
+        replacements = {b"@PICTURE_SOURCE@": os.fsencode(mission)}
+        compare_page(mission, "overview.html", replacements)
+        compare_page(mission, "briefing.html", replacements)
+        if program.proc.poll() is not None:
+            raise Failure("the program ended after Create Files")
+    finally:
+        program.stop()
+
+
+def journey_press_remembers_folder():
+    mission = os.path.join(WORK, "missions", "Dawn, Patrol")
+    os.makedirs(os.path.join(mission, "sub"))
+    program = Program("remember", ini_for(os.path.join(mission, "gone")))
+    try:
+        app = program.app
+        folders = wait_for("Save Folder List", lambda: find(app, "Save Folder List"))
+        save_folder = find_editable(app, "Save Folder")
+        if save_folder.queryText().getText(0, -1) != WORK:
+            raise Failure("a settings file naming a deleted folder should leave the working folder")
+        click(folders)
+        wait_for("the settings file rewritten",
+                 lambda: open(program.ini, "rb").read() == ini_for(WORK), 5)
+    finally:
+        program.stop()
+
+
+def journey_no_settings_file():
+    program = Program("nosettings", None)
+    try:
+        app = program.app
+        wait_for("the start-up error", lambda: find(app, "Quillmark cannot start without its "
+                                                         "settings file %s." % program.ini) or
+                 any("Varnholt.ini" in (a.name or "") for a in walk(app)))
+        if find_editable(app, "Mission Name") is not None:
+            raise Failure("the main window exists although the settings file is missing")
+        press_button_in_box(app, ("OK", "&OK"))
+        code = program.proc.wait(TIMEOUT)
+        if code == 0:
+            raise Failure("the program ended with 0 without its settings file")
+        if os.path.exists(program.ini):
+            raise Failure("start-up created a settings file")
+    finally:
+        program.stop()
+
+
+def main():
+    journeys = [journey_create_files, journey_press_remembers_folder, journey_no_settings_file]
+    passed = failed = 0
+    for journey in journeys:
+        try:
+            journey()
+            passed += 1
+            print("PASS", journey.__name__, flush=True)
+        except Exception as e:
+            failed += 1
+            print("FAIL", journey.__name__, "-", e, flush=True)
+            if not isinstance(e, Failure):
+                traceback.print_exc()
+    print("%d passed, %d failed" % (passed, failed), flush=True)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
