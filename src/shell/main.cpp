@@ -1,7 +1,37 @@
+#include "frmmain.h"
+#include "messageboxprompter.h"
+#include "settingsfile.h"
+
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(QUILLMARK_VERSION_MAJOR)
+                                            .arg(QUILLMARK_VERSION_MINOR)
+                                            .arg(QUILLMARK_VERSION_PATCH));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark-32.png")));
+    frmMain::registerFontSubstitutes();
+
+    MessageBoxPrompter prompter;
+    frmMain window(prompter);
+    const QString iniPath = settingsFilePath();
+    QString error;
+    if (!window.load(iniPath, &error)) {
+        QString text = QApplication::translate("main",
+                                               "Quillmark cannot start without its "
+                                               "settings file %1.")
+                           .arg(QDir::toNativeSeparators(iniPath));
+        if (!error.isEmpty())
+            text += QLatin1Char('\n') + error;
+        static_cast<Prompter &>(prompter).message(
+            text, QApplication::translate("main", "Quillmark"), Prompter::Icon::Critical);
+        return 1;
+    }
+    window.show();
+    return QApplication::exec();
 }

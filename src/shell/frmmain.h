@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+#include <array>
+#include <initializer_list>
+
+class ClickableLabel;
+class DriveList;
+class FileList;
+class FolderList;
+class ImageBox;
+class Prompter;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class ShellFolders;
+struct CreateFilesOutcome;
+struct MissionBrief;
+
+// The main window. It holds every field of the mission as a control; the
+// rules that act on the fields are wired to the public controls from outside.
+class frmMain : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmMain(Prompter &prompter, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The load handler: reads the settings file at `iniPath` and points the
+    // folder lists at the remembered folder. False when the file is missing
+    // or unreadable; `error` then says why.
+    [[nodiscard]] bool load(const QString &iniPath, QString *error);
+
+    // The mission as the controls hold it now.
+    [[nodiscard]] MissionBrief brief() const;
+
+    // "Create Files": checks and writes the pages, then shows the tab and
+    // focus the outcome asks for.
+    void createFiles();
+
+    // Waits `seconds` while the window's events go on being handled.
+    void Pause(double seconds);
+
+    [[nodiscard]] Prompter &prompter() const { return m_prompter; }
+
+    // The controls in the order the Tab key visits them, each as the widget
+    // that takes the focus for it.
+    [[nodiscard]] QList<QWidget *> tabOrder() const;
+
+    // The fonts the layout names, with the substitutes this platform has.
+    static void registerFontSubstitutes();
+
+    // Window
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    ImageBox *Image1 = nullptr;
+    ImageBox *Image2 = nullptr;
+    QTabWidget *SSTab1 = nullptr;
+    QPushButton *cmdClear = nullptr;
+    QPushButton *cmdMake = nullptr;
+    QLineEdit *Text1 = nullptr;
+
+    // Tab "Overview"
+    QGroupBox *fraMissionName = nullptr;
+    QLineEdit *txtMission = nullptr;
+    QGroupBox *fraOverview = nullptr;
+    QPlainTextEdit *txtOverview = nullptr;
+    QGroupBox *fraSave = nullptr;
+    QLineEdit *txtDirectory = nullptr;
+    DriveList *Drive1 = nullptr;
+    FolderList *Dir1 = nullptr;
+    QGroupBox *fraPicture = nullptr;
+    QTabWidget *SSTab3 = nullptr;
+    ClickableLabel *Label15 = nullptr;
+
+    // Tab "Picture Source" of SSTab3
+    FolderList *Dir2 = nullptr;
+    FileList *File1 = nullptr;
+
+    // Tab "Picture Properites" of SSTab3
+    QGroupBox *fraPreview = nullptr;
+    ImageBox *imgPicPreview = nullptr;
+    QGroupBox *fraPicprop = nullptr;
+    QLabel *Label20 = nullptr;
+    QLineEdit *txtPicWidth = nullptr;
+    QLabel *Label19 = nullptr;
+    QLineEdit *txtPicHeight = nullptr;
+    ClickableLabel *lblWarning = nullptr;
+    QLabel *Label21 = nullptr;
+    QLabel *lblPicWidth = nullptr;
+    QLabel *Label23 = nullptr;
+    QLabel *lblPicHeight = nullptr;
+
+    // Tab "Briefing"
+    QGroupBox *fraHeader = nullptr;
+    QPlainTextEdit *txtHeader = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QGroupBox *fraBreifing = nullptr;
+    QPlainTextEdit *txtBriefing = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QGroupBox *fraObjectives = nullptr;
+    QLineEdit *txtObjective = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command7 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QListWidget *List1 = nullptr;
+    QLabel *Label17 = nullptr;
+    QLabel *Label16 = nullptr;
+    QTabWidget *SSTab2 = nullptr;
+
+    // Tabs "End 1" to "End 6" of SSTab2: txtEnd1Header .. txtEnd6Header,
+    // txtEnd1Body .. txtEnd6Body, and their labels Label3 .. Label14.
+    std::array<QLineEdit *, 6> txtEndHeader {};
+    std::array<QLineEdit *, 6> txtEndBody {};
+    std::array<QLabel *, 12> endLabels {};
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void buildWindow();
+    void buildOverviewTab(QWidget *page);
+    void buildPictureTabs();
+    void buildBriefingTab(QWidget *page);
+    void buildEndingTabs();
+    void applyOutcome(const CreateFilesOutcome &outcome);
+    void autoSizeLabels(std::initializer_list<QLabel *> labels);
+
+    Prompter &m_prompter;
+    ShellFolders *m_folders = nullptr;
+    QList<QLabel *> m_autoSized;
+};

@@ -1,0 +1,396 @@
+#include "clickablelabel.h"
+#include "drivelist.h"
+#include "filelist.h"
+#include "folderlist.h"
+#include "frmmain.h"
+#include "imagebox.h"
+#include "twips.h"
+
+#include <QCursor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+// How far the rows of a tab page's table move up to sit on the page under
+// Qt's tab bar: the tab strip of the classic container was part of the
+// coordinates, here it is not.
+constexpr int mainTabShift = 345;
+constexpr int pictureTabShift = 315;
+constexpr int endingTabShift = 345;
+
+QFont namedFont(const QString &family, double pointSize, bool bold = false)
+{
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont tahoma(double pointSize, bool bold = false)
+{
+    return namedFont(QStringLiteral("Tahoma"), pointSize, bold);
+}
+
+QFont arialNarrow(double pointSize)
+{
+    return namedFont(QStringLiteral("Arial Narrow"), pointSize);
+}
+
+QFont newsGothic(double pointSize, bool bold = false)
+{
+    return namedFont(QStringLiteral("News Gothic MT"), pointSize, bold);
+}
+
+template<typename W> W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+void describe(QWidget *widget, const QString &accessibleName, const QString &tip = {})
+{
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+    if (!tip.isEmpty()) {
+        widget->setToolTip(tip);
+        widget->setAccessibleDescription(tip);
+    }
+}
+
+QLabel *sizedLabel(const QString &text, const char *name, QWidget *parent)
+{
+    auto *label = named(new QLabel(text, parent), name);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+QLineEdit *lineEdit(const QString &text, const char *name, QWidget *parent)
+{
+    auto *box = named(new QLineEdit(text, parent), name);
+    return box;
+}
+
+QPlainTextEdit *multiLine(const char *name, QWidget *parent)
+{
+    auto *box = named(new QPlainTextEdit(parent), name);
+    box->setTabChangesFocus(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setFont(arialNarrow(12));
+    return box;
+}
+
+QPushButton *button(const QString &caption, const char *name, QWidget *parent)
+{
+    auto *b = named(new QPushButton(caption, parent), name);
+    // Outside a dialog a focused button ignores Enter unless it is auto-default.
+    b->setAutoDefault(true);
+    return b;
+}
+
+// All tabs stand in one row, with no scroll arrows to step through.
+QTabWidget *tabWidget(const char *name, QWidget *parent)
+{
+    auto *tabs = named(new QTabWidget(parent), name);
+    tabs->setUsesScrollButtons(false);
+    tabs->tabBar()->setFont(tahoma(9.75));
+    return tabs;
+}
+
+QWidget *tabPage(QTabWidget *tabs, const QString &caption)
+{
+    auto *page = new QWidget;
+    tabs->addTab(page, caption);
+    return page;
+}
+
+// The pointer shown over the size warning: a yellow triangle with a mark.
+QCursor warningCursor()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1.5));
+    painter.setBrush(QColor(255, 215, 0));
+    painter.drawPolygon(QPolygonF({ QPointF(16, 2), QPointF(30, 28), QPointF(2, 28) }));
+    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(16, 11), QPointF(16, 19));
+    painter.drawPoint(QPointF(16, 24));
+    painter.end();
+    return QCursor(pixmap, 16, 16);
+}
+
+} // namespace
+
+void frmMain::buildWindow()
+{
+    Label1 = named(new QLabel(tr("Varnholt"), this), "Label1");
+    Label1->setFont(tahoma(18, true));
+    Label2 = named(new QLabel(tr("Quillmark"), this), "Label2");
+    Label2->setFont(tahoma(12, true));
+    for (QLabel *label : { Label1, Label2 }) {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(true);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+    }
+
+    Image1 = named(new ImageBox(this), "Image1");
+    Image1->setStretch(true);
+    Image1->setImage(QImage(QStringLiteral(":/icons/quillmark-32.png")));
+    Image2 = named(new ImageBox(this), "Image2");
+    Image2->setStretch(true);
+    Image2->setImage(QImage(QStringLiteral(":/icons/scroll.png")));
+
+    SSTab1 = tabWidget("SSTab1", this);
+    QWidget *overview = tabPage(SSTab1, tr("Overview"));
+    QWidget *briefing = tabPage(SSTab1, tr("Briefing"));
+
+    cmdClear = button(tr("Clear All"), "cmdClear", this);
+    describe(cmdClear, {}, tr("Clear ALL fields"));
+    cmdMake = button(tr("Create Files"), "cmdMake", this);
+    describe(cmdMake, {}, tr("Create files"));
+    cmdMake->setDefault(true);
+
+    Text1 = lineEdit(tr("Text1"), "Text1", this);
+    describe(Text1, tr("Picture Source"));
+
+    Twips::place({
+        { Label1, 487, 0, 4560, 435 },
+        { Label2, 487, 360, 4560, 285 },
+        { Image1, 120, 90, 480, 480 },
+        { Image2, 4875, 90, 480, 435 },
+        { SSTab1, 120, 720, 5295, 6660 },
+        { cmdClear, 660, 7485, 1455, 375 },
+        { cmdMake, 3420, 7485, 1455, 375 },
+        { Text1, 6360, 240, 735, 375 },
+    });
+
+    buildOverviewTab(overview);
+    buildBriefingTab(briefing);
+}
+
+void frmMain::buildOverviewTab(QWidget *page)
+{
+    fraMissionName = named(new QGroupBox(tr("Mission Name"), page), "fraMissionName");
+    txtMission = lineEdit({}, "txtMission", fraMissionName);
+    txtMission->setFont(arialNarrow(12));
+    describe(txtMission, tr("Mission Name"), tr("Enter the mission name"));
+
+    fraOverview = named(new QGroupBox(tr("Overview"), page), "fraOverview");
+    txtOverview = multiLine("txtOverview", fraOverview);
+    describe(txtOverview, tr("Overview Text"), tr("Give brief description of mission"));
+
+    fraSave = named(new QGroupBox(tr("Save to..."), page), "fraSave");
+    txtDirectory = lineEdit({}, "txtDirectory", fraSave);
+    txtDirectory->setFont(arialNarrow(12));
+    describe(txtDirectory, tr("Save Folder"));
+    Drive1 = named(new DriveList(fraSave), "Drive1");
+    describe(Drive1, tr("Drive"));
+    Dir1 = named(new FolderList(fraSave), "Dir1");
+    describe(Dir1, tr("Save Folder List"));
+
+    fraPicture = named(new QGroupBox(tr("Picture"), page), "fraPicture");
+    SSTab3 = tabWidget("SSTab3", fraPicture);
+
+    Label15 = named(new ClickableLabel(tr("About"), page), "Label15");
+    Label15->setFont(newsGothic(12, true));
+    Label15->setAlignment(Qt::AlignCenter);
+    Label15->setFrameShape(QFrame::Box);
+    Label15->setBackgroundRole(QPalette::ToolTipBase);
+    Label15->setForegroundRole(QPalette::ToolTipText);
+    Label15->setAutoFillBackground(true);
+
+    Twips::place(
+        {
+            { fraMissionName, 120, 360, 5055, 765 },
+            { fraOverview, 120, 1155, 5055, 1365 },
+            { fraSave, 120, 2520, 5055, 1785 },
+            { fraPicture, 135, 4320, 5055, 1860 },
+            { Label15, 135, 6240, 5040, 330 },
+        },
+        mainTabShift);
+    Twips::place({
+        { txtMission, 120, 240, 4815, 420 },
+        { txtOverview, 120, 240, 4815, 1020 },
+        { txtDirectory, 105, 300, 4815, 360 },
+        { Drive1, 120, 645, 4815, 315 },
+        { Dir1, 120, 960, 4815, 765 },
+        { SSTab3, 120, 240, 4815, 1575 },
+    });
+
+    buildPictureTabs();
+}
+
+void frmMain::buildPictureTabs()
+{
+    QWidget *source = tabPage(SSTab3, tr("Picture Source"));
+    QWidget *properties = tabPage(SSTab3, tr("Picture Properites"));
+
+    Dir2 = named(new FolderList(source), "Dir2");
+    describe(Dir2, tr("Picture Folder List"));
+    File1 = named(new FileList(source), "File1");
+    describe(File1, tr("Picture Files"));
+
+    fraPreview = named(new QGroupBox(tr("Picture Preview"), properties), "fraPreview");
+    imgPicPreview = named(new ImageBox(fraPreview), "imgPicPreview");
+    imgPicPreview->setStretch(true);
+    imgPicPreview->setBorder(true);
+    describe(imgPicPreview, tr("Picture Preview"));
+
+    fraPicprop = named(new QGroupBox(tr("Picture Properties"), properties), "fraPicprop");
+    Label20 = sizedLabel(tr("Width:"), "Label20", fraPicprop);
+    txtPicWidth = lineEdit(QStringLiteral("170"), "txtPicWidth", fraPicprop);
+    txtPicWidth->setMaxLength(4);
+    describe(txtPicWidth, tr("Picture Width"));
+    Label19 = sizedLabel(tr("Height:"), "Label19", fraPicprop);
+    txtPicHeight = lineEdit(QStringLiteral("64"), "txtPicHeight", fraPicprop);
+    txtPicHeight->setMaxLength(4);
+    describe(txtPicHeight, tr("Picture Height"));
+
+    lblWarning = named(new ClickableLabel(tr("Warning!"), fraPicprop), "lblWarning");
+    lblWarning->setFont(namedFont(QStringLiteral("Arial"), 8.25, true));
+    lblWarning->setAlignment(Qt::AlignCenter);
+    lblWarning->setAutoFillBackground(true);
+    QPalette warning = lblWarning->palette();
+    warning.setColor(QPalette::Window, Qt::black);
+    warning.setColor(QPalette::WindowText, Qt::red);
+    lblWarning->setPalette(warning);
+    lblWarning->setCursor(warningCursor());
+    lblWarning->hide();
+
+    Label21 = sizedLabel(tr("Size:"), "Label21", fraPicprop);
+    lblPicWidth = named(new QLabel(QStringLiteral("170"), fraPicprop), "lblPicWidth");
+    Label23 = sizedLabel(tr("x"), "Label23", fraPicprop);
+    lblPicHeight = sizedLabel(QStringLiteral("64"), "lblPicHeight", fraPicprop);
+
+    Twips::place(
+        {
+            { Dir2, 90, 390, 3030, 990 },
+            { File1, 3135, 405, 1590, 1005 },
+            { fraPreview, 2415, 330, 2295, 1155 },
+            { fraPicprop, 120, 360, 2205, 1095 },
+        },
+        pictureTabShift);
+    Twips::place({
+        { imgPicPreview, 75, 195, 2155, 915 },
+        { Label20, 150, 240, 465, 195 },
+        { txtPicWidth, 825, 225, 1245, 285 },
+        { Label19, 150, 585, 510, 195 },
+        { txtPicHeight, 840, 540, 1230, 285 },
+        { lblWarning, 30, 855, 780, 210 },
+        { Label21, 825, 855, 345, 195 },
+        { lblPicWidth, 1215, 855, 270, 195 },
+        { Label23, 1605, 855, 75, 195 },
+        { lblPicHeight, 1695, 855, 180, 195 },
+    });
+}
+
+void frmMain::buildBriefingTab(QWidget *page)
+{
+    fraHeader = named(new QGroupBox(tr("Mission Notes"), page), "fraHeader");
+    txtHeader = multiLine("txtHeader", fraHeader);
+    describe(txtHeader, tr("Mission Notes Text"), tr("Handwritten mission notes"));
+    Command4 = button(tr("Add Linebreak"), "Command4", fraHeader);
+    Command5 = button(tr("Insert Marker"), "Command5", fraHeader);
+
+    fraBreifing = named(new QGroupBox(tr("Mission Briefing"), page), "fraBreifing");
+    txtBriefing = multiLine("txtBriefing", fraBreifing);
+    describe(txtBriefing, tr("Mission Briefing Text"), tr("Briefing on the mission"));
+    Command1 = button(tr("Add Linebreak"), "Command1", fraBreifing);
+    Command3 = button(tr("Insert Marker"), "Command3", fraBreifing);
+    for (QPushButton *b : { Command4, Command5, Command1, Command3 })
+        b->setFont(newsGothic(8.25));
+
+    fraObjectives = named(new QGroupBox(tr("Objectives"), page), "fraObjectives");
+    txtObjective = lineEdit({}, "txtObjective", fraObjectives);
+    txtObjective->setFont(arialNarrow(12));
+    describe(txtObjective, tr("New Objective"), tr("Objective to add to the mission"));
+    Command2 = button(tr("Add Objective"), "Command2", fraObjectives);
+    describe(Command2, {}, tr("Add the current objective"));
+    Command7 = button(tr("Edit Objective"), "Command7", fraObjectives);
+    Command6 = button(tr("Clear Objectives"), "Command6", fraObjectives);
+    for (QPushButton *b : { Command2, Command7, Command6 })
+        b->setFont(newsGothic(9));
+    List1 = named(new QListWidget(fraObjectives), "List1");
+    List1->setFont(arialNarrow(9.75));
+    describe(List1, tr("Objectives List"), tr("List of current missions.  Double click to remove"));
+    Label17 = sizedLabel(tr("Total Objectives:"), "Label17", fraObjectives);
+    Label17->setFont(tahoma(9.75));
+    Label16 = named(new QLabel(QStringLiteral("0"), fraObjectives), "Label16");
+    Label16->setFont(tahoma(9.75));
+
+    SSTab2 = tabWidget("SSTab2", page);
+
+    Twips::place(
+        {
+            { fraHeader, 120, 360, 5055, 1725 },
+            { fraBreifing, 120, 2085, 5040, 1695 },
+            { fraObjectives, 120, 3795, 5055, 1710 },
+            { SSTab2, 120, 5520, 5055, 1095 },
+        },
+        mainTabShift);
+    Twips::place({
+        { txtHeader, 120, 240, 4815, 1020 },
+        { Command4, 480, 1290, 1830, 330 },
+        { Command5, 2760, 1305, 1815, 330 },
+        { txtBriefing, 120, 240, 4815, 1020 },
+        { Command1, 480, 1305, 1830, 315 },
+        { Command3, 2760, 1305, 1815, 315 },
+        { txtObjective, 120, 240, 4815, 360 },
+        { Command2, 120, 675, 1575, 255 },
+        { Command7, 120, 915, 1575, 255 },
+        { Command6, 120, 1155, 1575, 255 },
+        { List1, 1875, 645, 3060, 990 },
+        { Label17, 30, 1395, 1455, 240 },
+        { Label16, 1560, 1395, 105, 240 },
+    });
+
+    buildEndingTabs();
+}
+
+void frmMain::buildEndingTabs()
+{
+    const auto starting = std::array<std::pair<const char *, const char *>, 6> { {
+        { QT_TR_NOOP("Mission Accomplished"), QT_TR_NOOP("Good Job Soldier!") },
+        { QT_TR_NOOP("Mission Failed"), QT_TR_NOOP("Maybe next time soldier..If there is one") },
+        { QT_TR_NOOP("End 3"), QT_TR_NOOP("End 3 Description") },
+        { QT_TR_NOOP("End 4"), QT_TR_NOOP("End 4 Description") },
+        { QT_TR_NOOP("End 5"), QT_TR_NOOP("End 5 Description") },
+        { QT_TR_NOOP("End 6"), QT_TR_NOOP("End 6 Description") },
+    } };
+    for (int i = 0; i < 6; ++i) {
+        const QString n = QString::number(i + 1);
+        QWidget *page = tabPage(SSTab2, tr("End %1").arg(n));
+        auto *headerLabel = sizedLabel(tr("Header:"), "", page);
+        headerLabel->setObjectName(QStringLiteral("Label%1").arg(3 + 2 * i));
+        auto *header = lineEdit(tr(starting[i].first), "", page);
+        header->setObjectName(QStringLiteral("txtEnd%1Header").arg(n));
+        describe(header, tr("End %1 Header").arg(n));
+        auto *bodyLabel = sizedLabel(tr("Description:"), "", page);
+        bodyLabel->setObjectName(QStringLiteral("Label%1").arg(4 + 2 * i));
+        auto *body = lineEdit(tr(starting[i].second), "", page);
+        body->setObjectName(QStringLiteral("txtEnd%1Body").arg(n));
+        describe(body, tr("End %1 Description").arg(n));
+        Twips::place(
+            {
+                { headerLabel, 120, 360, 615, 255 },
+                { header, 720, 360, 4215, 285 },
+                { bodyLabel, 120, 720, 855, 255 },
+                { body, 960, 720, 3975, 285 },
+            },
+            endingTabShift);
+        txtEndHeader[i] = header;
+        txtEndBody[i] = body;
+        endLabels[2 * i] = headerLabel;
+        endLabels[2 * i + 1] = bodyLabel;
+    }
+}
