@@ -29,6 +29,16 @@ QString readerError(const QString &path, const QImageReader &reader)
     return reader.errorString();
 }
 
+// Qt refuses to decode a picture whose pixels would pass its allocation limit.
+bool tooLarge(QSize size)
+{
+    const int limitMb = QImageReader::allocationLimit();
+    if (limitMb <= 0 || size.width() <= 0 || size.height() == 0)
+        return false;
+    const double bytes = 4.0 * size.width() * qAbs(size.height());
+    return bytes > double(limitMb) * 1024 * 1024;
+}
+
 QImage readImage(QImageReader &reader, const QString &path, QString *error)
 {
     QImage image;
@@ -37,9 +47,14 @@ QImage readImage(QImageReader &reader, const QString &path, QString *error)
             *error = missing;
         return {};
     }
+    const QSize target = reader.scaledSize().isValid() ? reader.scaledSize() : reader.size();
     if (!reader.read(&image) || image.isNull()) {
         if (error)
-            *error = readerError(path, reader);
+            *error = tooLarge(target) ? QImageReader::tr("The picture is too large to show at full "
+                                                         "size (%1 x %2 pixels).")
+                                            .arg(target.width())
+                                            .arg(qAbs(target.height()))
+                                      : readerError(path, reader);
         return {};
     }
     return image;

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -106,6 +107,7 @@ private Q_SLOTS:
     void previewBeforeAnyChoice();
     void previewPlaceSizeAndInstance();
     void previewOfDeletedFile();
+    void previewTooLargeToDecode();
 
 private:
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
@@ -373,6 +375,27 @@ void tst_PictureBrowser::previewOfDeletedFile()
     QCOMPARE(tab.prompter.shown.first().title, QStringLiteral("Error"));
     QVERIFY(!tab.browser->previewWindow()->isVisible());
     QCOMPARE(tab.txtPicWidth->text(), QStringLiteral("170"));
+}
+
+void tst_PictureBrowser::previewTooLargeToDecode()
+{
+    // With the limit at 1 MB a 1000 x 1000 picture stands for one of 12,000 px
+    // under the default 128 MB: the small preview decodes, the full one cannot.
+    QVERIFY(QImage(1000, 1000, QImage::Format_RGB32).save(path("square.jpg")));
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    PictureTab tab(m_dir.path());
+    tab.browser->choose(m_dir.path(), QStringLiteral("square.jpg"));
+    QCOMPARE(tab.txtPicWidth->text(), QStringLiteral("1000"));
+    QVERIFY(!tab.imgPicPreview->image().isNull());
+    QVERIFY(tab.prompter.shown.isEmpty());
+
+    tab.browser->showPreview();
+    QImageReader::setAllocationLimit(limit);
+    QCOMPARE(tab.prompter.shown.size(), 1);
+    QVERIFY2(tab.prompter.shown.first().text.contains(QStringLiteral("too large")),
+             qPrintable(tab.prompter.shown.first().text));
+    QVERIFY(!tab.browser->previewWindow()->isVisible());
 }
 
 QTEST_MAIN(tst_PictureBrowser)
