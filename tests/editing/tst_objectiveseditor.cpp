@@ -300,6 +300,8 @@ void TestObjectivesEditor::editSavesInPlace()
     QVERIFY(dialog->txtEditObj->isEnabled());
     QCOMPARE(dialog->txtEditObj->text(), QStringLiteral("Three"));
     QCOMPARE(dialog->lblListIndex->text(), QStringLiteral("2"));
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QTRY_COMPARE(QApplication::focusWidget(), dialog->txtEditObj);
 
     dialog->txtEditObj->setText(QStringLiteral("Third, changed"));
     QTest::mouseClick(dialog->Command1, Qt::LeftButton);
