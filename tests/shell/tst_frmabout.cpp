@@ -82,7 +82,6 @@ void tst_frmAbout::oneInstance()
     frmAbout *first = frmAbout::showAbout(prompter, &mainWindow);
     QVERIFY(first->isVisible());
     QVERIFY(!first->isModal());
-    first->lower();
     frmAbout *second = frmAbout::showAbout(prompter, &mainWindow);
     QCOMPARE(second, first);
     QCOMPARE(aboutWindowCount(), 1);
