@@ -78,6 +78,11 @@ QByteArray encode(QStringView text)
     return out;
 }
 
+void append(QByteArray &out, QStringView text)
+{
+    out.append(encode(text));
+}
+
 #else
 
 // windows-1250 is a single-byte code page, so one table from UTF-16 unit to
@@ -119,18 +124,41 @@ const Cp1250Table &table()
     return *instance;
 }
 
-QByteArray encode(QStringView text)
+void append(QByteArray &out, QStringView text)
 {
     const Cp1250Table &t = table();
-    QByteArray out;
-    out.reserve(text.size() + 16);
-    encodeByCodePoint(text, out, [&t](QChar c, QByteArray &o) {
+    // Every character is one byte until one needs a reference: write the
+    // bytes straight into the buffer and fall back to the slow walk only from
+    // the first such character on.
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *dst = out.data() + start;
+    const char16_t *units = text.utf16();
+    qsizetype i = 0;
+    for (const qsizetype n = text.size(); i < n; ++i) {
+        const char16_t unit = units[i];
+        const int byte = unit < 0x80 ? int(unit) : t.byteFor(unit);
+        if (byte < 0)
+            break;
+        *dst++ = char(byte);
+    }
+    out.resize(start + i);
+    if (i == text.size())
+        return;
+    encodeByCodePoint(text.mid(i), out, [&t](QChar c, QByteArray &o) {
         const int byte = t.byteFor(c.unicode());
         if (byte >= 0)
             o.append(char(byte));
         else
             appendReference(o, c.unicode());
     });
+}
+
+QByteArray encode(QStringView text)
+{
+    QByteArray out;
+    out.reserve(text.size() + 16);
+    append(out, text);
     return out;
 }
 
@@ -141,4 +169,9 @@ QByteArray encode(QStringView text)
 QByteArray encodePageText(QStringView text)
 {
     return encode(text);
+}
+
+void appendPageText(QByteArray &out, QStringView text)
+{
+    append(out, text);
 }

@@ -8,3 +8,6 @@
 // the code page cannot hold becomes a decimal character reference such as
 // "&#9731;", one per code point, so nothing typed is lost or turned into "?".
 [[nodiscard]] QByteArray encodePageText(QStringView text);
+
+// Appends the encoded text to out, as encodePageText() would produce it.
+void appendPageText(QByteArray &out, QStringView text);

@@ -11,37 +11,39 @@
 
 namespace {
 
+// Builds a page's bytes directly: the fixed markup is ASCII and is copied as
+// it is, each field is encoded as it is appended.
 class PageText
 {
 public:
-    explicit PageText(qsizetype expected) { m_text.reserve(expected); }
+    explicit PageText(qsizetype expected) { m_bytes.reserve(expected); }
 
-    PageText &operator<<(QStringView piece)
+    PageText &operator<<(QStringView field)
     {
-        m_text.append(piece);
+        appendPageText(m_bytes, field);
         return *this;
     }
-    PageText &operator<<(QLatin1StringView piece)
+    PageText &operator<<(QLatin1StringView markup)
     {
-        m_text.append(piece);
+        m_bytes.append(markup.data(), markup.size());
         return *this;
     }
-    void endLine() { m_text.append(QLatin1StringView("\r\n")); }
-    void line(QLatin1StringView text)
+    PageText &operator<<(qsizetype number)
     {
-        m_text.append(text);
-        endLine();
+        m_bytes.append(QByteArray::number(number));
+        return *this;
     }
-    void line(QStringView text)
+    void endLine() { m_bytes.append("\r\n", 2); }
+    template<typename Text> void line(const Text &text)
     {
-        m_text.append(text);
+        *this << text;
         endLine();
     }
 
-    [[nodiscard]] QByteArray bytes() const { return encodePageText(m_text); }
+    [[nodiscard]] QByteArray bytes() const { return m_bytes; }
 
 private:
-    QString m_text;
+    QByteArray m_bytes;
 };
 
 using L = QLatin1StringView;
@@ -88,7 +90,7 @@ QByteArray overviewPageBytes(const MissionBrief &brief)
     page.endLine();
     page.line(L("<BR>"));
     page.line(L("<p>"));
-    page.line(brief.overviewText);
+    page.line(QStringView(brief.overviewText));
     page.line(L("<br>"));
     page.line(L("</p>"));
     page.endLine();
@@ -121,17 +123,16 @@ QByteArray briefingPageBytes(const MissionBrief &brief)
     page.line(L("<h2><a name=\"Main\"></a></h2>"));
     page.line(L("<br>"));
     page.line(L("<h6>"));
-    page.line(brief.notesText);
+    page.line(QStringView(brief.notesText));
     page.line(L("</h6>"));
     page.line(L("<hr>"));
     page.line(L("<p><a name=\"Plan\"></a>"));
-    page.line(brief.briefingText);
+    page.line(QStringView(brief.briefingText));
     page.line(L("</p>"));
     page.line(L("<hr>"));
 
     for (qsizetype i = 0; i < brief.objectives.size(); ++i) {
-        page << L("<p><a name = \"OBJ_") << QString::number(i + 1) << L("\"></a>")
-             << brief.objectives.at(i);
+        page << L("<p><a name = \"OBJ_") << (i + 1) << L("\"></a>") << brief.objectives.at(i);
         page.endLine();
         page.line(L("</p>"));
         page.line(L("<hr>"));
@@ -143,7 +144,7 @@ QByteArray briefingPageBytes(const MissionBrief &brief)
         page.line(L("<hr>"));
         page.line(L("<br>"));
         page.line(L("<h2>"));
-        page << L("<a name=\"Debriefing:End") << QString::number(k + 1) << L("\">") << ending.header
+        page << L("<a name=\"Debriefing:End") << qsizetype(k + 1) << L("\">") << ending.header
              << L("</a>");
         page.endLine();
         page.line(L("</h2>"));

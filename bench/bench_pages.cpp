@@ -1,0 +1,125 @@
+// Writes both pages of a large mission (10,000 objectives, a 1 MiB briefing)
+// and compares the time with a plain write of the very same bytes.
+#include "missionbrief.h"
+#include "pagewriters.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+MissionBrief largeMission(const QString &folder)
+{
+    MissionBrief brief;
+    brief.missionName = QStringLiteral("Bench Raid");
+    brief.saveFolder = folder;
+    brief.overviewText = QStringLiteral("Overview \u010D\u0159\u017E\r\nsecond line");
+    brief.notesText = QStringLiteral("Notes<br>");
+    const QString line = QStringLiteral(
+        "Cross the river at <a href=\"#OBJ_1\">dawn</a> & hold \u017Elu\u0165ou\u010Dk\u00FD "
+        "k\u016F\u0148 until relieved<br>\r\n");
+    QString briefing;
+    briefing.reserve(1 << 20);
+    while (briefing.size() + line.size() <= (1 << 20))
+        briefing += line;
+    briefing += QStringLiteral("snow \u2603");
+    brief.briefingText = briefing;
+    for (int i = 1; i <= 10000; ++i)
+        brief.objectives.append(QStringLiteral("Objective %1: destroy the radar \u010D").arg(i));
+    brief.objectiveCount = QString::number(brief.objectives.size());
+    return brief;
+}
+
+bool plainWrite(const QByteArray &path, const QByteArray &bytes, bool sync)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return false;
+    bool ok = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    if (sync)
+        ok = ::fdatasync(fd) == 0 && ok;
+    return ::close(fd) == 0 && ok;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main()
+{
+    QTemporaryDir dir(QStringLiteral("bench_pages-XXXXXX"));
+    if (!dir.isValid())
+        return 1;
+    const MissionBrief brief = largeMission(dir.path());
+    const QByteArray overview = overviewPageBytes(brief);
+    const QByteArray briefing = briefingPageBytes(brief);
+    const qint64 total = overview.size() + briefing.size();
+    const QByteArray plainOverview
+        = dir.filePath(QStringLiteral("plain_overview.html")).toLocal8Bit();
+    const QByteArray plainBriefing
+        = dir.filePath(QStringLiteral("plain_briefing.html")).toLocal8Bit();
+
+    constexpr int runs = 21;
+    std::vector<double> pages, bytesOnly, saveOnly, plain, plainSynced;
+    QElapsedTimer timer;
+    for (int i = 0; i < runs; ++i) {
+        timer.start();
+        const bool ok = writeOverviewPage(brief).ok && writeBriefingPage(brief).ok;
+        pages.push_back(timer.nsecsElapsed() / 1e6);
+        if (!ok) {
+            std::fprintf(stderr, "page write failed\n");
+            return 1;
+        }
+
+        timer.start();
+        const qint64 size = overviewPageBytes(brief).size() + briefingPageBytes(brief).size();
+        bytesOnly.push_back(timer.nsecsElapsed() / 1e6);
+        if (size != total)
+            return 1;
+
+        timer.start();
+        if (!writePageFile(dir.filePath(QStringLiteral("overview.html")), overview).ok
+            || !writePageFile(dir.filePath(QStringLiteral("briefing.html")), briefing).ok)
+            return 1;
+        saveOnly.push_back(timer.nsecsElapsed() / 1e6);
+
+        for (const bool sync : { false, true }) {
+            timer.start();
+            if (!plainWrite(plainOverview, overview, sync)
+                || !plainWrite(plainBriefing, briefing, sync)) {
+                std::fprintf(stderr, "plain write failed\n");
+                return 1;
+            }
+            (sync ? plainSynced : plain).push_back(timer.nsecsElapsed() / 1e6);
+        }
+    }
+
+    const double mib = double(total) / (1 << 20);
+    const double tPages = median(pages);
+    const double tBytes = median(bytesOnly);
+    const double tSave = median(saveOnly);
+    const double tPlain = median(plain);
+    const double tSynced = median(plainSynced);
+    std::printf(
+        "page bytes: %lld (%.2f MiB), 10000 objectives, 1 MiB briefing; median of %d runs\n",
+        static_cast<long long>(total), mib, runs);
+    std::printf("both pages built and saved: %8.2f ms  %8.1f MiB/s\n", tPages, mib / tPages * 1e3);
+    std::printf("  of which building bytes:  %8.2f ms  %8.1f MiB/s\n", tBytes, mib / tBytes * 1e3);
+    std::printf("  of which saving (QSaveFile): %6.2f ms  %8.1f MiB/s\n", tSave, mib / tSave * 1e3);
+    std::printf("plain write of same bytes:  %8.2f ms  %8.1f MiB/s\n", tPlain, mib / tPlain * 1e3);
+    std::printf("plain write + fdatasync:    %8.2f ms  %8.1f MiB/s\n", tSynced,
+                mib / tSynced * 1e3);
+    std::printf("ratio pages / plain write:  %8.2f\n", tPages / tPlain);
+    std::printf("ratio pages / plain write + fdatasync: %5.2f\n", tPages / tSynced);
+    return 0;
+}
