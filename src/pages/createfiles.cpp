@@ -112,7 +112,5 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
 
     prompter.message(tr("Files Created!"), tr("File Generator"), Icon::Information);
     outcome.result = CreateFilesOutcome::Result::Written;
-    if (!brief.objectives.isEmpty())
-        outcome.focus = Field::ObjectivesList;
     return outcome;
 }

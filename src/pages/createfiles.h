@@ -14,9 +14,7 @@ struct CreateFilesOutcome
         Declined, // "No" to the no-objectives question; nothing changes
         WriteFailed, // a page could not be written; the error was shown
     };
-    // ObjectivesList: after pages with objectives were written, the list takes
-    // the focus with its last item selected.
-    enum class Field { None, MissionName, PictureWidth, PictureHeight, ObjectivesList };
+    enum class Field { None, MissionName, PictureWidth, PictureHeight };
 
     Result result = Result::Written;
     int mainTab = -1; // tab of SSTab1 to show, -1 to leave it

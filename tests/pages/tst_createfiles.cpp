@@ -100,8 +100,7 @@ void TestCreateFiles::checksInOrder_data()
     QTest::newRow("name of one space passes")
         << " " << one << "1"
         << "170"
-        << "64" << none << QStringList { created } << Result::Written << -1 << -1
-        << Field::ObjectivesList;
+        << "64" << none << QStringList { created } << Result::Written << -1 << -1 << Field::None;
     QTest::newRow("no objectives, answer No")
         << "Raid" << QStringList() << "0"
         << "170"
@@ -137,19 +136,18 @@ void TestCreateFiles::checksInOrder_data()
                                      << "170.5"
                                      << "64" << none << QStringList { widthOdd }
                                      << Result::CheckFailed << 0 << 1 << Field::PictureWidth;
-    QTest::newRow("width 0 passes") << "Raid" << one << "1"
-                                    << "0"
-                                    << "64" << none << QStringList { created } << Result::Written
-                                    << -1 << -1 << Field::ObjectivesList;
-    QTest::newRow("width 600 passes") << "Raid" << one << "1"
-                                      << "600"
-                                      << "64" << none << QStringList { created } << Result::Written
-                                      << -1 << -1 << Field::ObjectivesList;
+    QTest::newRow("width 0 passes")
+        << "Raid" << one << "1"
+        << "0"
+        << "64" << none << QStringList { created } << Result::Written << -1 << -1 << Field::None;
+    QTest::newRow("width 600 passes")
+        << "Raid" << one << "1"
+        << "600"
+        << "64" << none << QStringList { created } << Result::Written << -1 << -1 << Field::None;
     QTest::newRow("even decimal width passes")
         << "Raid" << one << "1"
         << "170.0"
-        << "64" << none << QStringList { created } << Result::Written << -1 << -1
-        << Field::ObjectivesList;
+        << "64" << none << QStringList { created } << Result::Written << -1 << -1 << Field::None;
     QTest::newRow("empty width fails its check")
         << "Raid" << one << "1"
         << ""
