@@ -18,6 +18,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QStyle;
 class QTabWidget;
 class ShellFolders;
 struct CreateFilesOutcome;
@@ -139,4 +140,5 @@ private:
     Prompter &m_prompter;
     ShellFolders *m_folders = nullptr;
     QList<QLabel *> m_autoSized;
+    QStyle *m_tabStyle = nullptr;
 };

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -96,11 +97,28 @@ QPushButton *button(const QString &caption, const char *name, QWidget *parent)
     return b;
 }
 
+// The classic tab strips were lower and their tabs narrower than Qt's; the
+// pages and the six ending tabs only fit with tabs of that size.
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabVSpace)
+            return 6;
+        if (metric == PM_TabBarTabHSpace)
+            return 16;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 // All tabs stand in one row, with no scroll arrows to step through.
-QTabWidget *tabWidget(const char *name, QWidget *parent)
+QTabWidget *tabWidget(const char *name, QWidget *parent, QStyle *tabStyle)
 {
     auto *tabs = named(new QTabWidget(parent), name);
     tabs->setUsesScrollButtons(false);
+    tabs->tabBar()->setStyle(tabStyle);
     tabs->tabBar()->setFont(tahoma(9.75));
     return tabs;
 }
@@ -133,6 +151,8 @@ QCursor warningCursor()
 
 void frmMain::buildWindow()
 {
+    m_tabStyle = new CompactTabStyle;
+    m_tabStyle->setParent(this);
     Label1 = named(new QLabel(tr("Varnholt"), this), "Label1");
     Label1->setFont(tahoma(18, true));
     Label2 = named(new QLabel(tr("Quillmark"), this), "Label2");
@@ -150,7 +170,7 @@ void frmMain::buildWindow()
     Image2->setStretch(true);
     Image2->setImage(QImage(QStringLiteral(":/icons/scroll.png")));
 
-    SSTab1 = tabWidget("SSTab1", this);
+    SSTab1 = tabWidget("SSTab1", this, m_tabStyle);
     QWidget *overview = tabPage(SSTab1, tr("Overview"));
     QWidget *briefing = tabPage(SSTab1, tr("Briefing"));
 
@@ -199,7 +219,7 @@ void frmMain::buildOverviewTab(QWidget *page)
     describe(Dir1, tr("Save Folder List"));
 
     fraPicture = named(new QGroupBox(tr("Picture"), page), "fraPicture");
-    SSTab3 = tabWidget("SSTab3", fraPicture);
+    SSTab3 = tabWidget("SSTab3", fraPicture, m_tabStyle);
 
     Label15 = named(new ClickableLabel(tr("About"), page), "Label15");
     Label15->setFont(newsGothic(12, true));
@@ -328,7 +348,7 @@ void frmMain::buildBriefingTab(QWidget *page)
     Label16 = named(new QLabel(QStringLiteral("0"), fraObjectives), "Label16");
     Label16->setFont(tahoma(9.75));
 
-    SSTab2 = tabWidget("SSTab2", page);
+    SSTab2 = tabWidget("SSTab2", page, m_tabStyle);
 
     Twips::place(
         {

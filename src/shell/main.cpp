@@ -22,12 +22,10 @@ int main(int argc, char *argv[])
     const QString iniPath = settingsFilePath();
     QString error;
     if (!window.load(iniPath, &error)) {
-        QString text = QApplication::translate("main",
-                                               "Quillmark cannot start without its "
-                                               "settings file %1.")
-                           .arg(QDir::toNativeSeparators(iniPath));
-        if (!error.isEmpty())
-            text += QLatin1Char('\n') + error;
+        const QString text = !error.isEmpty()
+            ? error
+            : QApplication::translate("main", "The settings file %1 could not be read.")
+                  .arg(QDir::toNativeSeparators(iniPath));
         static_cast<Prompter &>(prompter).message(
             text, QApplication::translate("main", "Quillmark"), Prompter::Icon::Critical);
         return 1;
