@@ -92,7 +92,9 @@ private Q_SLOTS:
     void escapeDoesNothing();
     void tabOrderVisitsVisibleControls_data();
     void tabOrderVisitsVisibleControls();
+    void shiftTabGoesBack();
     void pictureSizeBoxesTakeFourCharacters();
+    void sizedLabelsFollowTheirText();
     void clientArea();
     void siblingsDoNotOverlap();
     void controlsAreNotClipped();
@@ -389,6 +391,31 @@ void tst_frmMain::tabOrderVisitsVisibleControls()
     }
     // One full round comes back to where it started.
     QCOMPARE(visited, expected + QStringList { expected.first() });
+}
+
+void tst_frmMain::shiftTabGoesBack()
+{
+    showWindow();
+    // From the first control back round to the unseen picture source box,
+    // then back again to the last control before it that is shown.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(controlOf(QApplication::focusWidget()), QStringLiteral("Text1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(controlOf(QApplication::focusWidget()), QStringLiteral("txtDirectory"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(controlOf(QApplication::focusWidget()), QStringLiteral("txtMission"));
+}
+
+void tst_frmMain::sizedLabelsFollowTheirText()
+{
+    showWindow();
+    find<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    auto *count = find<QLabel>("Label16");
+    const int oneDigit = count->width();
+    count->setText(QStringLiteral("128"));
+    QTRY_VERIFY(count->width() > oneDigit);
+    QCOMPARE(count->width(), count->sizeHint().width());
 }
 
 void tst_frmMain::pictureSizeBoxesTakeFourCharacters()
