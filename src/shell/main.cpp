@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -14,11 +15,15 @@ int main(int argc, char *argv[])
                                             .arg(QUILLMARK_VERSION_MAJOR)
                                             .arg(QUILLMARK_VERSION_MINOR)
                                             .arg(QUILLMARK_VERSION_PATCH));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark-32.png")));
     frmMain::registerFontSubstitutes();
 
     MessageBoxPrompter prompter;
     frmMain window(prompter);
+    // The pictures are ready once the window exists.
+    QIcon icon;
+    for (int size : { 16, 32, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/icons/quillmark-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     const QString iniPath = settingsFilePath();
     QString error;
     if (!window.load(iniPath, &error)) {

@@ -307,6 +307,8 @@ void tst_frmMain::enterKey_data()
     QTest::newRow("objective box") << "txtObjective" << 1 << true;
     QTest::newRow("ending box") << "txtEnd6Body" << 1 << true;
     QTest::newRow("objectives list") << "List1" << 1 << true;
+    QTest::newRow("picture file list") << "File1" << 0 << true;
+    QTest::newRow("save folder list opens its folder instead") << "Dir1" << 0 << false;
     QTest::newRow("Create Files button") << "cmdMake" << 0 << true;
     QTest::newRow("overview box starts a line") << "txtOverview" << 0 << false;
     QTest::newRow("notes box starts a line") << "txtHeader" << 1 << false;
