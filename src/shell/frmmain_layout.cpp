@@ -180,7 +180,7 @@ void frmMain::buildWindow()
     describe(cmdMake, {}, tr("Create files"));
     cmdMake->setDefault(true);
 
-    Text1 = lineEdit(tr("Text1"), "Text1", this);
+    Text1 = lineEdit(QStringLiteral("Text1"), "Text1", this);
     describe(Text1, tr("Picture Source"));
 
     Twips::place({
