@@ -8,6 +8,8 @@
 # launcher gives each user a writable copy of that folder when the installed
 # one is not writable by them.
 set(QUILLMARK_PROGRAM_DIR lib/quillmark)
+# Installing (and cpack) needs the program only, not every test and benchmark.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS quillmark RUNTIME DESTINATION ${QUILLMARK_PROGRAM_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/Varnholt.ini DESTINATION ${QUILLMARK_PROGRAM_DIR})

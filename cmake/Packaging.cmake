@@ -13,10 +13,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
- Quillmark is a desktop editor for mission makers: it writes a mission's
- overview.html and briefing.html pages from the texts, picture, objectives
- and debriefing endings typed into its window.")
+set(CPACK_PACKAGE_DESCRIPTION "Quillmark is a desktop editor for mission makers: it writes a \
+mission's overview.html and briefing.html pages from the texts, picture, objectives and \
+debriefing endings typed into its window.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not linked, so not found by dpkg-shlibdeps: the fonts the windows ask for.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core")
