@@ -59,6 +59,7 @@ frmMain::frmMain(Prompter &prompter, QWidget *parent)
     File1->setPath(Dir2->path());
     connect(Dir2, &FolderList::changed, File1, &FileList::setPath);
     connect(cmdMake, &QPushButton::clicked, this, &frmMain::createFiles);
+    wireCommands();
 
     txtMission->setFocus();
 }

@@ -11,6 +11,9 @@ class DriveList;
 class FileList;
 class FolderList;
 class ImageBox;
+class ObjectivesEditor;
+class PictureBrowser;
+class SizeValidator;
 class Prompter;
 class QGroupBox;
 class QLabel;
@@ -56,6 +59,11 @@ public:
 
     // The fonts the layout names, with the substitutes this platform has.
     static void registerFontSubstitutes();
+
+    // The rules behind the controls, wired in the constructor.
+    [[nodiscard]] ObjectivesEditor *objectivesEditor() const { return m_objectives; }
+    [[nodiscard]] SizeValidator *sizeValidator() const { return m_sizes; }
+    [[nodiscard]] PictureBrowser *pictureBrowser() const { return m_picture; }
 
     // Window
     QLabel *Label1 = nullptr;
@@ -125,6 +133,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -134,11 +143,15 @@ private:
     void buildPictureTabs();
     void buildBriefingTab(QWidget *page);
     void buildEndingTabs();
+    void wireCommands();
     void applyOutcome(const CreateFilesOutcome &outcome);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
     Prompter &m_prompter;
     ShellFolders *m_folders = nullptr;
+    ObjectivesEditor *m_objectives = nullptr;
+    SizeValidator *m_sizes = nullptr;
+    PictureBrowser *m_picture = nullptr;
     QList<QLabel *> m_autoSized;
     QStyle *m_tabStyle = nullptr;
 };

@@ -332,6 +332,11 @@ void tst_frmMain::enterKey()
     if (auto *button = qobject_cast<QPushButton *>(widget))
         connect(button, &QPushButton::clicked, this, [&clicks] { ++clicks; });
 
+    // "Clear Objectives" asks first; No leaves the list alone.
+    const bool clearObjectives = control == QLatin1String("Command6");
+    if (clearObjectives)
+        m_prompter.buttonAnswers.enqueue(Prompter::Button::No);
+
     QTest::keyClick(widget, Qt::Key_Return);
 
     // With no mission name, "Create Files" stops at its first check.
@@ -339,8 +344,11 @@ void tst_frmMain::enterKey()
              runsCreateFiles ? 1 : 0);
     if (auto *box = qobject_cast<QPlainTextEdit *>(widget))
         QCOMPARE(box->toPlainText(), QStringLiteral("\n"));
-    if (control == QLatin1String("Command6"))
+    if (clearObjectives) {
         QCOMPARE(clicks, 1);
+        QCOMPARE(m_prompter.count(QStringLiteral("Are you sure you want to clear all objectives?")),
+                 1);
+    }
 }
 
 void tst_frmMain::escapeDoesNothing()

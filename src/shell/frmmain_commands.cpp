@@ -1,0 +1,62 @@
+#include "clearall.h"
+#include "clickablelabel.h"
+#include "filelist.h"
+#include "frmabout.h"
+#include "frmmain.h"
+#include "imagebox.h"
+#include "markupcommands.h"
+#include "objectiveseditor.h"
+#include "picturebrowser.h"
+#include "sizevalidator.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QPushButton>
+
+// Hands each command's controls to the rule that acts on them.
+void frmMain::wireCommands()
+{
+    connect(cmdClear, &QPushButton::clicked, this, [this] {
+        clearAll({ txtMission, txtOverview, txtBriefing, txtHeader, Label16, List1 }, m_prompter);
+    });
+
+    connect(Command4, &QPushButton::clicked, this, [this] { appendLineBreak(txtHeader); });
+    connect(Command5, &QPushButton::clicked, this, [this] { insertMarker(txtHeader, m_prompter); });
+    connect(Command1, &QPushButton::clicked, this, [this] { appendLineBreak(txtBriefing); });
+    connect(Command3, &QPushButton::clicked, this,
+            [this] { insertMarker(txtBriefing, m_prompter); });
+
+    m_objectives = new ObjectivesEditor(
+        List1, Label16, txtObjective, this, m_prompter, [this](double seconds) { Pause(seconds); },
+        this);
+    connect(Command2, &QPushButton::clicked, m_objectives, &ObjectivesEditor::addObjective);
+    connect(Command7, &QPushButton::clicked, m_objectives, &ObjectivesEditor::editObjective);
+    connect(Command6, &QPushButton::clicked, m_objectives, &ObjectivesEditor::clearObjectives);
+    connect(List1, &QListWidget::itemDoubleClicked, m_objectives,
+            &ObjectivesEditor::removeSelected);
+
+    m_sizes = new SizeValidator(txtPicWidth, txtPicHeight, lblPicWidth, lblPicHeight, lblWarning,
+                                m_prompter, this);
+    m_picture = new PictureBrowser(Text1, imgPicPreview, txtPicWidth, txtPicHeight, this,
+                                   m_prompter, this);
+    connect(File1, &FileList::fileClicked, m_picture,
+            [this](const QString &fileName) { m_picture->choose(File1->path(), fileName); });
+    connect(imgPicPreview, &ImageBox::doubleClicked, m_picture, &PictureBrowser::showPreview);
+
+    connect(Label15, &ClickableLabel::clicked, this,
+            [this] { frmAbout::showAbout(m_prompter, this); });
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program: every other window goes with
+    // it, and nothing is asked.
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
