@@ -74,4 +74,22 @@ export QT_ACCESSIBILITY=1
 export NO_AT_BRIDGE=0
 unset QT_QPA_PLATFORM
 
-timeout 240 "$python" "$here/test_create_files.py" "$bin" "$here/../data/e2e" "$work"
+# Each script prints its own "N passed, N failed" last; the closing line adds
+# them up over every journey.
+passed=0
+failed=0
+for script in test_create_files.py test_editing_journey.py; do
+    timeout 120 "$python" "$here/$script" "$bin" "$here/../data/e2e" "$work" | tee "$work/$script.log"
+    status=${PIPESTATUS[0]}
+    counts=$(tail -n 1 "$work/$script.log")
+    if [[ $counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+        passed=$((passed + BASH_REMATCH[1]))
+        failed=$((failed + BASH_REMATCH[2]))
+        ((status != 0 && BASH_REMATCH[2] == 0)) && failed=$((failed + 1))
+    else
+        echo "FAIL $script ended without its counts (exit status $status)"
+        failed=$((failed + 1))
+    fi
+done
+echo "$passed passed, $failed failed"
+((failed == 0))

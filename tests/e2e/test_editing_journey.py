@@ -1,0 +1,236 @@
+#!/usr/bin/env python3
+"""The editing journey through the real program: objectives added and one
+edited through its dialog, a line break in the notes, a marker link in the
+briefing, a mission name, then Create Files; both pages are compared byte for
+byte with pages written by hand.
+
+Usage: test_editing_journey.py <quillmark binary> <golden folder> <work folder>
+Needs DISPLAY and an accessibility bus (run_e2e.sh sets them up).
+"""
+import os
+import subprocess
+import sys
+import traceback
+
+import pyatspi
+
+from test_create_files import (GOLDEN, Failure, Program, find, find_editable, ini_for,
+                               set_text, wait_for, walk, WORK)
+
+
+def click(acc):
+    """Clicks the middle of acc; "mousemove --sync" would wait for ever when
+    the pointer already stands there, as it does for a second click on the
+    same button."""
+    x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if w <= 0 or h <= 0:
+        raise Failure("%s has no place on screen" % acc.name)
+    x, y = x + w // 2, y + h // 2
+    here = subprocess.run(["xdotool", "getmouselocation", "--shell"], check=True, timeout=10,
+                          capture_output=True, text=True).stdout
+    at = dict(line.split("=", 1) for line in here.split())
+    command = ["xdotool"]
+    if (int(at["X"]), int(at["Y"])) != (x, y):
+        command += ["mousemove", "--sync", str(x), str(y)]
+    subprocess.run(command + ["click", "1"], check=True, timeout=10)
+
+
+def press_button_in_box(app, button_names):
+    def probe():
+        for acc in walk(app):
+            if (acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name in button_names
+                    and showing(acc)):
+                return acc
+        return None
+    click(wait_for("a button named %s" % "/".join(button_names), probe))
+
+
+def compare_golden(folder, golden_name, page_name, replacements):
+    with open(os.path.join(GOLDEN, golden_name), "rb") as f:
+        expected = f.read()
+    for key, value in replacements.items():
+        expected = expected.replace(key, value)
+    path = os.path.join(folder, page_name)
+    if not os.path.isfile(path):
+        raise Failure(page_name + " was not written")
+    with open(path, "rb") as f:
+        actual = f.read()
+    if actual == expected:
+        return
+    exp_lines = expected.split(b"\r\n")
+    act_lines = actual.split(b"\r\n")
+    for i, (e, a) in enumerate(zip(exp_lines, act_lines)):
+        if e != a:
+            raise Failure("%s line %d: expected %r, got %r" % (page_name, i + 1, e, a))
+    raise Failure("%s: expected %d lines, got %d" % (page_name, len(exp_lines), len(act_lines)))
+
+
+def text_of(acc):
+    return acc.queryText().getText(0, -1)
+
+
+def showing(acc):
+    return acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def enabled(acc):
+    return acc.getState().contains(pyatspi.STATE_SENSITIVE)
+
+
+def find_in(container, name, role):
+    for acc in walk(container):
+        if acc is not container and acc.name == name and acc.getRole() == role:
+            return acc
+    return None
+
+
+def button_in_frame(app, frame_name, button_name):
+    """A button of that caption inside the frame of that caption."""
+    def probe():
+        for acc in walk(app):
+            if acc.name == frame_name and acc.getRole() != pyatspi.ROLE_TEXT:
+                button = find_in(acc, button_name, pyatspi.ROLE_PUSH_BUTTON)
+                if button is not None:
+                    return button
+        return None
+    return wait_for('"%s" in "%s"' % (button_name, frame_name), probe)
+
+
+def enabled_button(app, name):
+    def probe():
+        for acc in walk(app):
+            if (acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name == name
+                    and showing(acc) and enabled(acc)):
+                return acc
+        return None
+    return wait_for('an enabled "%s" button' % name, probe)
+
+
+def list_items(listbox):
+    return [listbox.getChildAtIndex(i).name for i in range(listbox.childCount)
+            if listbox.getChildAtIndex(i).getRole() == pyatspi.ROLE_LIST_ITEM]
+
+
+def append_text(box, text):
+    editable = box.queryEditableText()
+    start = box.queryText().characterCount
+    editable.insertText(start, text, len(text.encode("utf-8")))
+    wait_for("text appended in " + box.name, lambda: text_of(box).endswith(text), 5)
+
+
+def answer_input(app, prompt, answer):
+    """Types the answer into the input box that asks prompt, then OK."""
+    def probe():
+        for acc in walk(app):
+            if acc.getRole() == pyatspi.ROLE_LABEL and acc.name == prompt and showing(acc):
+                dialog = acc.parent
+                for field in walk(dialog):
+                    try:
+                        field.queryEditableText()
+                    except NotImplementedError:
+                        continue
+                    if showing(field):
+                        return field
+        return None
+    field = wait_for('the input box "%s"' % prompt, probe)
+    set_text(field, answer)
+    press_button_in_box(app, ("OK", "&OK"))
+    wait_for('the input box "%s" closed' % prompt, lambda: probe() is None, 5)
+
+
+def add_objective(app, listbox, text):
+    box = find_editable(app, "New Objective")
+    set_text(box, text)
+    before = len(list_items(listbox))
+    click(enabled_button(app, "Add Objective"))
+    wait_for('"%s" in the list' % text, lambda: len(list_items(listbox)) == before + 1)
+    # The box shows "Objective Added!" for the pause, then empties.
+    wait_for("the objective box emptied", lambda: text_of(box) == "", 5)
+
+
+def journey_editing():
+    mission = os.path.join(WORK, "missions", "Iron Gate")
+    os.makedirs(mission)
+    program = Program("editing", ini_for(mission))
+    try:
+        app = program.app
+        name_box = wait_for("Mission Name", lambda: find_editable(app, "Mission Name"))
+        set_text(name_box, "Iron Gate")
+
+        click(wait_for("the Briefing tab", lambda: find(app, "Briefing", pyatspi.ROLE_PAGE_TAB)))
+        listbox = wait_for("Objectives List", lambda: find(app, "Objectives List"))
+        wait_for("the objectives box shown",
+                 lambda: showing(find_editable(app, "New Objective")))
+        for text in ("Scout the mill", "Cut the wire", "Hold the bridge"):
+            add_objective(app, listbox, text)
+        count = find(app, "3", pyatspi.ROLE_LABEL)
+        if count is None:
+            raise Failure("the objective count does not show 3")
+
+        # Edit the second objective through its dialog.
+        second = wait_for("the second objective",
+                          lambda: find_in(listbox, "Cut the wire", pyatspi.ROLE_LIST_ITEM))
+        click(second)
+        click(enabled_button(app, "Edit Objective"))
+        edit_box = wait_for("Objective Text", lambda: find_editable(app, "Objective Text"))
+        if text_of(edit_box) != "Cut the wire":
+            raise Failure("the edit dialog shows %r" % text_of(edit_box))
+        if enabled(name_box) and enabled(find_editable(app, "New Objective")):
+            raise Failure("the main window takes input while the edit dialog is open")
+        set_text(edit_box, "Cut the wire & the phone line")
+        click(enabled_button(app, "Add Objective"))
+        wait_for("the edited objective in place", lambda: list_items(listbox) == [
+            "Scout the mill", "Cut the wire & the phone line", "Hold the bridge"])
+        wait_for("the main window enabled again",
+                 lambda: enabled(find_editable(app, "New Objective")))
+
+        notes = find_editable(app, "Mission Notes Text")
+        set_text(notes, "Meet at the mill")
+        click(button_in_frame(app, "Mission Notes", "Add Linebreak"))
+        wait_for("the line break in the notes",
+                 lambda: text_of(notes) == "Meet at the mill<br>\n")
+        append_text(notes, "Bring rope")
+
+        briefing = find_editable(app, "Mission Briefing Text")
+        set_text(briefing, "Cross at")
+        click(button_in_frame(app, "Mission Briefing", "Insert Marker"))
+        answer_input(app, "What is the name of the marker?", "bridge")
+        answer_input(app, "Enter the text to click", "the old bridge")
+        wait_for("the marker link in the briefing", lambda: text_of(briefing) ==
+                 'Cross at <a href="marker:bridge">the old bridge</a>')
+        if text_of(notes) != "Meet at the mill<br>\nBring rope":
+            raise Failure("the briefing's marker changed the notes: %r" % text_of(notes))
+
+        click(enabled_button(app, "Create Files"))
+        wait_for('"Files Created!" shown', lambda: find(app, "Files Created!") is not None)
+        press_button_in_box(app, ("OK", "&OK"))
+        replacements = {b"@PICTURE_SOURCE@": os.fsencode(mission)}
+        compare_golden(mission, "editing_overview.html", "overview.html", replacements)
+        compare_golden(mission, "editing_briefing.html", "briefing.html", replacements)
+        if program.proc.poll() is not None:
+            raise Failure("the program ended after Create Files")
+    finally:
+        program.stop()
+
+
+JOURNEYS = [journey_editing]
+
+
+def main():
+    passed = failed = 0
+    for journey in JOURNEYS:
+        try:
+            journey()
+            passed += 1
+            print("PASS", journey.__name__, flush=True)
+        except Exception as e:
+            failed += 1
+            print("FAIL", journey.__name__, "-", e, flush=True)
+            if not isinstance(e, Failure):
+                traceback.print_exc()
+    print("%d passed, %d failed" % (passed, failed), flush=True)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
