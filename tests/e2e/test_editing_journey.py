@@ -14,25 +14,8 @@ import traceback
 
 import pyatspi
 
-from test_create_files import (GOLDEN, Failure, Program, find, find_editable, ini_for,
+from test_create_files import (GOLDEN, Failure, Program, click, find, find_editable, ini_for,
                                set_text, wait_for, walk, WORK)
-
-
-def click(acc):
-    """Clicks the middle of acc; "mousemove --sync" would wait for ever when
-    the pointer already stands there, as it does for a second click on the
-    same button."""
-    x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    if w <= 0 or h <= 0:
-        raise Failure("%s has no place on screen" % acc.name)
-    x, y = x + w // 2, y + h // 2
-    here = subprocess.run(["xdotool", "getmouselocation", "--shell"], check=True, timeout=10,
-                          capture_output=True, text=True).stdout
-    at = dict(line.split("=", 1) for line in here.split())
-    command = ["xdotool"]
-    if (int(at["X"]), int(at["Y"])) != (x, y):
-        command += ["mousemove", "--sync", str(x), str(y)]
-    subprocess.run(command + ["click", "1"], check=True, timeout=10)
 
 
 def press_button_in_box(app, button_names):
