@@ -218,8 +218,7 @@ def journey_no_settings_file():
         program.stop()
 
 
-def main():
-    journeys = [journey_create_files, journey_press_remembers_folder, journey_no_settings_file]
+def run_journeys(journeys):
     passed = failed = 0
     for journey in journeys:
         try:
@@ -233,6 +232,11 @@ def main():
                 traceback.print_exc()
     print("%d passed, %d failed" % (passed, failed), flush=True)
     return 1 if failed else 0
+
+
+def main():
+    return run_journeys([journey_create_files, journey_press_remembers_folder,
+                         journey_no_settings_file])
 
 
 if __name__ == "__main__":

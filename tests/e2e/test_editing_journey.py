@@ -10,11 +10,11 @@ Needs DISPLAY and an accessibility bus (run_e2e.sh sets them up).
 import os
 import subprocess
 import sys
-import traceback
 
 import pyatspi
 
 from test_create_files import (GOLDEN, Failure, Program, click, find, find_editable, ini_for,
+                               run_journeys,
                                set_text, wait_for, walk, WORK)
 
 
@@ -196,24 +196,5 @@ def journey_editing():
         program.stop()
 
 
-JOURNEYS = [journey_editing]
-
-
-def main():
-    passed = failed = 0
-    for journey in JOURNEYS:
-        try:
-            journey()
-            passed += 1
-            print("PASS", journey.__name__, flush=True)
-        except Exception as e:
-            failed += 1
-            print("FAIL", journey.__name__, "-", e, flush=True)
-            if not isinstance(e, Failure):
-                traceback.print_exc()
-    print("%d passed, %d failed" % (passed, failed), flush=True)
-    return 1 if failed else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_journeys([journey_editing]))
