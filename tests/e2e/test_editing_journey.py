@@ -8,7 +8,6 @@ Usage: test_editing_journey.py <quillmark binary> <golden folder> <work folder>
 Needs DISPLAY and an accessibility bus (run_e2e.sh sets them up).
 """
 import os
-import subprocess
 import sys
 
 import pyatspi
