@@ -4,8 +4,9 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 
-bool matchesFilePattern(const QString &name, const QString &pattern)
+QRegularExpression filePatternExpression(const QString &pattern)
 {
+    QStringList alternatives;
     const QStringList globs = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &glob : globs) {
         const QString trimmed = glob.trimmed();
@@ -13,15 +14,22 @@ bool matchesFilePattern(const QString &name, const QString &pattern)
             continue;
         // "*.*" means every file, also those without an extension.
         if (trimmed == QLatin1String("*.*") || trimmed == QLatin1String("*"))
-            return true;
-        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(
-                                        trimmed, QRegularExpression::UnanchoredWildcardConversion),
-                                    QRegularExpression::CaseInsensitiveOption);
-        const QRegularExpressionMatch m = re.match(name);
-        if (m.hasMatch() && m.capturedStart() == 0 && m.capturedLength() == name.size())
-            return true;
+            alternatives << QStringLiteral(".*");
+        else
+            alternatives << QRegularExpression::wildcardToRegularExpression(
+                trimmed, QRegularExpression::UnanchoredWildcardConversion);
     }
-    return false;
+    if (alternatives.isEmpty())
+        return QRegularExpression(QStringLiteral("(?!)"));
+    return QRegularExpression(
+        QRegularExpression::anchoredPattern(
+            QStringLiteral("(?:") + alternatives.join(QStringLiteral(")|(?:")) + QLatin1Char(')')),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+}
+
+bool matchesFilePattern(const QString &name, const QString &pattern)
+{
+    return filePatternExpression(pattern).match(name).hasMatch();
 }
 
 FileList::FileList(QWidget *parent)
@@ -29,6 +37,7 @@ FileList::FileList(QWidget *parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_expression = filePatternExpression(m_pattern);
     connect(this, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { Q_EMIT fileClicked(item->text()); });
     m_path = QDir::toNativeSeparators(QDir::currentPath());
@@ -44,6 +53,7 @@ void FileList::setPath(const QString &folder)
 void FileList::setPattern(const QString &pattern)
 {
     m_pattern = pattern;
+    m_expression = filePatternExpression(pattern);
     fill();
 }
 
@@ -68,7 +78,7 @@ void FileList::fill()
     const QStringList names
         = QDir(m_path).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names) {
-        if (matchesFilePattern(name, m_pattern))
+        if (m_expression.match(name).hasMatch())
             addItem(name);
     }
 }

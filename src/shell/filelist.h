@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <QRegularExpression>
 
 // The files of one folder whose names match a pattern, in any case.
 class FileList : public QListWidget
@@ -30,7 +31,13 @@ private:
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
+    // Compiled once per pattern: compiling it per file name dominated
+    // filling a large folder.
+    QRegularExpression m_expression;
 };
 
+// One expression matching a whole name against any of the ";"-separated
+// globs, in any case.
+[[nodiscard]] QRegularExpression filePatternExpression(const QString &pattern);
 // Whether name matches one of the ";"-separated globs, in any case.
 [[nodiscard]] bool matchesFilePattern(const QString &name, const QString &pattern);
