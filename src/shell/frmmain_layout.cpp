@@ -11,8 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -128,23 +126,6 @@ QWidget *tabPage(QTabWidget *tabs, const QString &caption)
     auto *page = new QWidget;
     tabs->addTab(page, caption);
     return page;
-}
-
-// The pointer shown over the size warning: a yellow triangle with a mark.
-QCursor warningCursor()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1.5));
-    painter.setBrush(QColor(255, 215, 0));
-    painter.drawPolygon(QPolygonF({ QPointF(16, 2), QPointF(30, 28), QPointF(2, 28) }));
-    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(16, 11), QPointF(16, 19));
-    painter.drawPoint(QPointF(16, 24));
-    painter.end();
-    return QCursor(pixmap, 16, 16);
 }
 
 } // namespace
@@ -284,7 +265,6 @@ void frmMain::buildPictureTabs()
     warning.setColor(QPalette::Window, Qt::black);
     warning.setColor(QPalette::WindowText, Qt::red);
     lblWarning->setPalette(warning);
-    lblWarning->setCursor(warningCursor());
     lblWarning->hide();
 
     Label21 = sizedLabel(tr("Size:"), "Label21", fraPicprop);
