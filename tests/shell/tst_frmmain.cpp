@@ -1,4 +1,5 @@
 #include "frmmain.h"
+#include "mainwindowfixture.h"
 #include "missionbrief.h"
 #include "pagewriters.h"
 #include "scriptedprompter.h"
@@ -72,7 +73,7 @@ const QStringList overlapByDesign {
 
 } // namespace
 
-class tst_frmMain : public QObject
+class tst_frmMain : public QObject, protected MainWindowFixture
 {
     Q_OBJECT
 
@@ -100,19 +101,7 @@ private Q_SLOTS:
     void controlsAreNotClipped();
 
 private:
-    template<typename T> T *find(const char *name)
-    {
-        auto *widget = m_window->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    void showWindow();
     void addObjective(const QString &text);
-
-    ScriptedPrompter m_prompter;
-    std::unique_ptr<frmMain> m_window;
-    std::unique_ptr<QTemporaryDir> m_folder;
 };
 
 void tst_frmMain::initTestCase()
@@ -122,23 +111,13 @@ void tst_frmMain::initTestCase()
 
 void tst_frmMain::init()
 {
-    m_prompter = ScriptedPrompter();
-    m_window = std::make_unique<frmMain>(m_prompter);
-    m_folder = std::make_unique<QTemporaryDir>();
+    createWindow();
     QVERIFY(m_folder->isValid());
 }
 
 void tst_frmMain::cleanup()
 {
-    m_window.reset();
-    m_folder.reset();
-}
-
-void tst_frmMain::showWindow()
-{
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    destroyWindow();
 }
 
 void tst_frmMain::addObjective(const QString &text)

@@ -2,6 +2,7 @@
 #include "folderlist.h"
 #include "frmmain.h"
 #include "imagebox.h"
+#include "mainwindowfixture.h"
 #include "missionbrief.h"
 #include "scriptedprompter.h"
 
@@ -71,7 +72,7 @@ void doubleClickItem(QListWidget *list, int row)
 
 } // namespace
 
-class tst_frmMainCommands : public QObject
+class tst_frmMainCommands : public QObject, protected MainWindowFixture
 {
     Q_OBJECT
 
@@ -100,14 +101,6 @@ private Q_SLOTS:
     void pagesCarryTheEdits();
 
 private:
-    template<typename T> T *find(const char *name)
-    {
-        auto *widget = m_window->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    void showWindow();
     void showBriefingTab() { find<QTabWidget>("SSTab1")->setCurrentIndex(1); }
     void showPictureTab(int index)
     {
@@ -116,10 +109,6 @@ private:
     }
     void addObjective(const QString &text);
     QString choosePicture(int width, int height);
-
-    ScriptedPrompter m_prompter;
-    std::unique_ptr<frmMain> m_window;
-    std::unique_ptr<QTemporaryDir> m_folder;
 };
 
 void tst_frmMainCommands::initTestCase()
@@ -129,24 +118,13 @@ void tst_frmMainCommands::initTestCase()
 
 void tst_frmMainCommands::init()
 {
-    m_prompter = ScriptedPrompter();
-    m_window = std::make_unique<frmMain>(m_prompter);
-    m_folder = std::make_unique<QTemporaryDir>();
+    createWindow();
     QVERIFY(m_folder->isValid());
 }
 
 void tst_frmMainCommands::cleanup()
 {
-    m_window.reset();
-    flushDeletes();
-    m_folder.reset();
-}
-
-void tst_frmMainCommands::showWindow()
-{
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    destroyWindow();
 }
 
 void tst_frmMainCommands::addObjective(const QString &text)
