@@ -1,5 +1,7 @@
 #include "frmeditobj.h"
 
+#include "twips.h"
+
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,16 +11,9 @@
 
 namespace {
 
-constexpr int twipsPerPixel = 15;
-
-int px(int twips)
-{
-    return (twips + twipsPerPixel / 2) / twipsPerPixel;
-}
-
 void place(QWidget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+    widget->setGeometry(Twips::toPixels(left, top, width, height));
 }
 
 } // namespace
@@ -31,7 +26,7 @@ frmEditObj::frmEditObj(QListWidget *list, QWidget *parent)
     setObjectName(QStringLiteral("frmEditObj"));
     setWindowTitle(tr("Edit Objective"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(px(4680), px(1335));
+    setFixedSize(Twips::toPixels(4680), Twips::toPixels(1335));
 
     Frame1 = new QGroupBox(tr("Objective"), this);
     txtEditObj = new QLineEdit(Frame1);

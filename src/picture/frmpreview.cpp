@@ -1,7 +1,7 @@
 #include "frmpreview.h"
 
 #include "imagebox.h"
-#include "twipsrect.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 
@@ -22,7 +22,7 @@ frmPreview::frmPreview(QWidget *parent)
     imgPrev->setAccessibleName(tr("Full Size Picture"));
     imgPrev->setStretch(false);
     imgPrev->setBorder(true);
-    imgPrev->move(0, twipsToPixels(-15));
+    imgPrev->move(0, Twips::toPixels(-15));
 }
 
 void frmPreview::showPicture(const QImage &picture)
@@ -35,7 +35,7 @@ void frmPreview::showPicture(const QImage &picture)
     // The outer frame is the picture box plus 100 x 350 twips for border and
     // title bar; where the real frame is thicker, the client area still holds
     // the whole box.
-    const QSize outer = imgPrev->size() + QSize(twipsToPixels(100), twipsToPixels(350));
+    const QSize outer = imgPrev->size() + QSize(Twips::toPixels(100), Twips::toPixels(350));
     const QSize frame = frameGeometry().size() - size();
     const QSize needed(imgPrev->geometry().right() + 1, imgPrev->geometry().bottom() + 1);
     resize((outer - frame).expandedTo(needed));

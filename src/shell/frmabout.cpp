@@ -1,7 +1,7 @@
 #include "frmabout.h"
 
 #include "prompter.h"
-#include "twips.h"
+#include "placement.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -8,7 +8,7 @@
 #include "multilinetext.h"
 #include "pause.h"
 #include "shellfolders.h"
-#include "twips.h"
+#include "placement.h"
 
 #include <QApplication>
 #include <QEvent>

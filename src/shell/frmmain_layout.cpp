@@ -4,7 +4,7 @@
 #include "folderlist.h"
 #include "frmmain.h"
 #include "imagebox.h"
-#include "twips.h"
+#include "placement.h"
 
 #include <QCursor>
 #include <QGroupBox>

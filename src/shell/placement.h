@@ -1,19 +1,12 @@
 #pragma once
 
-#include <QRect>
+#include "twips.h"
 
 #include <initializer_list>
 
 class QWidget;
 
-// The window layouts are written in twips, as the forms were drawn:
-// 15 twips make one pixel at 96 dots per inch.
 namespace Twips {
-
-inline constexpr int perPixel = 15;
-
-[[nodiscard]] int toPixels(int twips);
-[[nodiscard]] QRect toPixels(int left, int top, int width, int height);
 
 // One row of a placement table: a control and its left, top, width and
 // height in twips, relative to its container.
