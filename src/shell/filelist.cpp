@@ -40,8 +40,9 @@ FileList::FileList(QWidget *parent)
     m_expression = filePatternExpression(m_pattern);
     connect(this, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { Q_EMIT fileClicked(item->text()); });
+    // Filled once the pattern is set: listing the folder for the default
+    // pattern first would only be thrown away.
     m_path = QDir::toNativeSeparators(QDir::currentPath());
-    fill();
 }
 
 void FileList::setPath(const QString &folder)

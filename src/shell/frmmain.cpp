@@ -55,8 +55,8 @@ frmMain::frmMain(Prompter &prompter, QWidget *parent)
     setGeometry(client);
     setFixedSize(client.size());
 
+    // Both lists start at the working folder.
     File1->setPattern(QStringLiteral("*.bmp;*.gif;*.jpg;*.jpeg"));
-    File1->setPath(Dir2->path());
     connect(Dir2, &FolderList::changed, File1, &FileList::setPath);
     connect(cmdMake, &QPushButton::clicked, this, &frmMain::createFiles);
     wireCommands();
