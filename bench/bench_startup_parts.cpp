@@ -1,6 +1,7 @@
 // Where start-up time goes: the main window's construction, its load handler
 // and its first show, each timed on its own.
 
+#include "controls.h"
 #include "frmmain.h"
 #include "prompter.h"
 
@@ -48,7 +49,7 @@ int main(int argc, char **argv)
     file.write("\"" + QDir::currentPath().toLocal8Bit() + "\"\r\n");
     file.close();
 
-    frmMain::registerFontSubstitutes();
+    registerFontSubstitutes();
     SilentPrompter prompter;
     frmMain window(prompter);
     const double constructMs = ms(timer);

@@ -9,15 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-void place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(Twips::toPixels(left, top, width, height));
-}
-
-} // namespace
-
 frmEditObj::frmEditObj(QListWidget *list, QWidget *parent)
     : QDialog(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -35,11 +26,13 @@ frmEditObj::frmEditObj(QListWidget *list, QWidget *parent)
     lblListIndex = new QLabel(QStringLiteral("0"), this);
 
     // Left, top, width, height in twips, relative to the container.
-    place(Frame1, 0, 0, 4695, 735);
-    place(txtEditObj, 120, 240, 4455, 390);
-    place(Command1, 405, 840, 1335, 375);
-    place(Command2, 2933, 840, 1335, 375);
-    place(lblListIndex, 1800, 1455, 1245, 510);
+    Twips::place({
+        { Frame1, 0, 0, 4695, 735 },
+        { txtEditObj, 120, 240, 4455, 390 },
+        { Command1, 405, 840, 1335, 375 },
+        { Command2, 2933, 840, 1335, 375 },
+        { lblListIndex, 1800, 1455, 1245, 510 },
+    });
 
     Frame1->setObjectName(QStringLiteral("Frame1"));
     txtEditObj->setObjectName(QStringLiteral("txtEditObj"));

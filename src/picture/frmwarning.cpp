@@ -1,5 +1,6 @@
 #include "frmwarning.h"
 
+#include "controls.h"
 #include "twips.h"
 
 #include <QGuiApplication>
@@ -12,22 +13,10 @@ namespace {
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QColor &color,
                   const QRect &place)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(text);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+    auto *label = captionLabel(parent, name, text);
+    setTextColor(label, color);
     label->setGeometry(place);
     return label;
-}
-
-QFont namedFont(const QString &family, qreal points, bool bold)
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "frmabout.h"
 
+#include "controls.h"
+#include "programversion.h"
 #include "prompter.h"
-#include "placement.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,21 +18,16 @@ QPointer<frmAbout> s_instance;
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto *label = captionLabel(parent, name, text);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAccessibleName(text);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    setTextColor(label, Qt::black);
     return label;
 }
 
 QPushButton *addButton(QWidget *parent, const char *name, const QString &text)
 {
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
+    auto *button = named(new QPushButton(text, parent), name);
     button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     return button;
 }
@@ -125,11 +122,7 @@ frmAbout *frmAbout::instance()
 
 QString frmAbout::versionLine()
 {
-    return tr("Version %1.%2.%3       By:  %4")
-        .arg(QUILLMARK_VERSION_MAJOR)
-        .arg(QUILLMARK_VERSION_MINOR)
-        .arg(QUILLMARK_VERSION_TWEAK)
-        .arg(tr("the Quillmark developers"));
+    return tr("Version %1       By:  %2").arg(programVersion(), tr("the Quillmark developers"));
 }
 
 void frmAbout::StartSysInfo()

@@ -1,6 +1,8 @@
 #include "frmmain.h"
 
 #include "createfiles.h"
+#include "focusorder.h"
+#include "twips.h"
 #include "drivelist.h"
 #include "filelist.h"
 #include "folderlist.h"
@@ -8,7 +10,6 @@
 #include "multilinetext.h"
 #include "pause.h"
 #include "shellfolders.h"
-#include "placement.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -22,24 +23,18 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-// The pictures live in the shell library, which is linked statically.
-static void initResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
-
-frmMain::frmMain(Prompter &prompter, QWidget *parent)
+frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                   | Qt::MSWindowsFixedSizeDialogHint)
     , m_prompter(prompter)
+    , m_pause(std::move(pause))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Quillmark"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark-32.png")));
     setBackgroundRole(QPalette::Window);
-    initResources();
     // The layout was drawn for the classic dialog font, whose 8 points are
     // about as wide as 7.5 points of its substitutes.
     QFont dialogFont(QStringLiteral("MS Sans Serif"));
@@ -55,10 +50,6 @@ frmMain::frmMain(Prompter &prompter, QWidget *parent)
     setGeometry(client);
     setFixedSize(client.size());
 
-    // Both lists start at the working folder.
-    File1->setPattern(QStringLiteral("*.bmp;*.gif;*.jpg;*.jpeg"));
-    connect(Dir2, &FolderList::changed, File1, &FileList::setPath);
-    connect(cmdMake, &QPushButton::clicked, this, &frmMain::createFiles);
     wireCommands();
 
     txtMission->setFocus();
@@ -94,6 +85,25 @@ MissionBrief frmMain::brief() const
     return b;
 }
 
+void frmMain::setBrief(const MissionBrief &b)
+{
+    txtMission->setText(b.missionName);
+    setCrlfText(txtOverview, b.overviewText);
+    Text1->setText(b.pictureSource);
+    txtPicWidth->setText(b.pictureWidth);
+    txtPicHeight->setText(b.pictureHeight);
+    setCrlfText(txtHeader, b.notesText);
+    setCrlfText(txtBriefing, b.briefingText);
+    List1->clear();
+    List1->addItems(b.objectives);
+    Label16->setText(QString::number(List1->count()));
+    for (std::size_t i = 0; i < b.endings.size(); ++i) {
+        txtEndHeader[i]->setText(b.endings[i].header);
+        txtEndBody[i]->setText(b.endings[i].description);
+    }
+    txtDirectory->setText(b.saveFolder);
+}
+
 void frmMain::createFiles()
 {
     applyOutcome(::createFiles(brief(), m_prompter));
@@ -126,18 +136,7 @@ void frmMain::applyOutcome(const CreateFilesOutcome &outcome)
 
 void frmMain::Pause(double seconds)
 {
-    pauseFor(seconds);
-}
-
-void frmMain::registerFontSubstitutes()
-{
-    const QStringList sans { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") };
-    QFont::insertSubstitutions(QStringLiteral("Arial Narrow"),
-                               { QStringLiteral("Liberation Sans Narrow") });
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), sans);
-    QFont::insertSubstitutions(QStringLiteral("News Gothic MT"), sans);
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    m_pause(seconds);
 }
 
 void frmMain::keyPressEvent(QKeyEvent *event)
@@ -175,26 +174,6 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     }
     return QWidget::eventFilter(watched, event);
 }
-
-namespace {
-
-// The widget that takes the focus for a control: a compound control is
-// reached through its focusable part.
-QWidget *focusTarget(QWidget *control)
-{
-    if (control->focusPolicy() & Qt::TabFocus)
-        return control;
-    if (control->focusProxy())
-        return control->focusProxy();
-    const auto children = control->findChildren<QWidget *>();
-    for (QWidget *child : children) {
-        if (child->focusPolicy() & Qt::TabFocus)
-            return child;
-    }
-    return control;
-}
-
-} // namespace
 
 QList<QWidget *> frmMain::tabOrder() const
 {
@@ -243,23 +222,5 @@ QList<QWidget *> frmMain::tabOrder() const
 
 bool frmMain::focusNextPrevChild(bool next)
 {
-    // Qt's focus chain treats a tabbed container as one compound widget and
-    // would drag every control on its pages along with it; the order here
-    // interleaves the pages' controls, so the window steps through it itself.
-    const QList<QWidget *> order = tabOrder();
-    qsizetype at = -1;
-    for (QWidget *w = QApplication::focusWidget(); w && at < 0 && w != this; w = w->parentWidget())
-        at = order.indexOf(w);
-    if (at < 0)
-        return QWidget::focusNextPrevChild(next);
-    const qsizetype n = order.size();
-    for (qsizetype step = 1; step < n; ++step) {
-        QWidget *candidate = order[((next ? at + step : at - step) % n + n) % n];
-        if (candidate->isVisible() && candidate->isEnabled()
-            && (candidate->focusPolicy() & Qt::TabFocus)) {
-            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    }
-    return true;
+    return stepFocus(tabOrder(), this, next) || QWidget::focusNextPrevChild(next);
 }

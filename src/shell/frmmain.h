@@ -1,9 +1,12 @@
 #pragma once
 
+#include "pause.h"
+
 #include <QList>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 
 class ClickableLabel;
@@ -27,13 +30,16 @@ class ShellFolders;
 struct CreateFilesOutcome;
 struct MissionBrief;
 
-// The main window. It holds every field of the mission as a control; the
-// rules that act on the fields are wired to the public controls from outside.
+// The main window. It holds every field of the mission as a control and hands
+// the controls each command needs to the rule that carries it out.
 class frmMain : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmMain(Prompter &prompter, QWidget *parent = nullptr);
+    // `pause` waits while events go on being handled; tests pass one that
+    // returns at once.
+    explicit frmMain(Prompter &prompter, std::function<void(double)> pause = pauseFor,
+                     QWidget *parent = nullptr);
     ~frmMain() override;
 
     // The load handler: reads the settings file at `iniPath` and points the
@@ -43,6 +49,9 @@ public:
 
     // The mission as the controls hold it now.
     [[nodiscard]] MissionBrief brief() const;
+    // Puts a mission into the controls through the paths a user's edits take:
+    // the size boxes' change handling runs and the count follows the list.
+    void setBrief(const MissionBrief &brief);
 
     // "Create Files": checks and writes the pages, then shows the tab and
     // focus the outcome asks for.
@@ -51,19 +60,25 @@ public:
     // Waits `seconds` while the window's events go on being handled.
     void Pause(double seconds);
 
-    [[nodiscard]] Prompter &prompter() const { return m_prompter; }
-
     // The controls in the order the Tab key visits them, each as the widget
     // that takes the focus for it.
     [[nodiscard]] QList<QWidget *> tabOrder() const;
 
-    // The fonts the layout names, with the substitutes this platform has.
-    static void registerFontSubstitutes();
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
-    // The rules behind the controls, wired in the constructor.
-    [[nodiscard]] ObjectivesEditor *objectivesEditor() const { return m_objectives; }
-    [[nodiscard]] SizeValidator *sizeValidator() const { return m_sizes; }
-    [[nodiscard]] PictureBrowser *pictureBrowser() const { return m_picture; }
+private:
+    void buildWindow();
+    void buildOverviewTab(QWidget *page);
+    void buildPictureTabs();
+    void buildBriefingTab(QWidget *page);
+    void buildEndingTabs();
+    void wireCommands();
+    void applyOutcome(const CreateFilesOutcome &outcome);
+    void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
     // Window
     QLabel *Label1 = nullptr;
@@ -126,28 +141,12 @@ public:
     QTabWidget *SSTab2 = nullptr;
 
     // Tabs "End 1" to "End 6" of SSTab2: txtEnd1Header .. txtEnd6Header,
-    // txtEnd1Body .. txtEnd6Body, and their labels Label3 .. Label14.
+    // txtEnd1Body .. txtEnd6Body.
     std::array<QLineEdit *, 6> txtEndHeader {};
     std::array<QLineEdit *, 6> txtEndBody {};
-    std::array<QLabel *, 12> endLabels {};
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    bool focusNextPrevChild(bool next) override;
-
-private:
-    void buildWindow();
-    void buildOverviewTab(QWidget *page);
-    void buildPictureTabs();
-    void buildBriefingTab(QWidget *page);
-    void buildEndingTabs();
-    void wireCommands();
-    void applyOutcome(const CreateFilesOutcome &outcome);
-    void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
     Prompter &m_prompter;
+    std::function<void(double)> m_pause;
     ShellFolders *m_folders = nullptr;
     ObjectivesEditor *m_objectives = nullptr;
     SizeValidator *m_sizes = nullptr;

@@ -1,6 +1,7 @@
 #include "clearall.h"
 #include "clickablelabel.h"
 #include "filelist.h"
+#include "folderlist.h"
 #include "frmabout.h"
 #include "frmmain.h"
 #include "imagebox.h"
@@ -17,6 +18,7 @@
 // Hands each command's controls to the rule that acts on them.
 void frmMain::wireCommands()
 {
+    connect(cmdMake, &QPushButton::clicked, this, &frmMain::createFiles);
     connect(cmdClear, &QPushButton::clicked, this, [this] {
         clearAll({ txtMission, txtOverview, txtBriefing, txtHeader, Label16, List1 }, m_prompter);
     });
@@ -38,6 +40,10 @@ void frmMain::wireCommands()
 
     m_sizes = new SizeValidator(txtPicWidth, txtPicHeight, lblPicWidth, lblPicHeight, lblWarning,
                                 m_prompter, this);
+    // Both folder lists start at the working folder; the file list follows the
+    // picture folder.
+    File1->setPattern(QStringLiteral("*.bmp;*.gif;*.jpg;*.jpeg"));
+    connect(Dir2, &FolderList::changed, File1, &FileList::setPath);
     m_picture = new PictureBrowser(Text1, imgPicPreview, txtPicWidth, txtPicHeight, this,
                                    m_prompter, this);
     connect(File1, &FileList::fileClicked, m_picture,

@@ -4,7 +4,8 @@
 #include "folderlist.h"
 #include "frmmain.h"
 #include "imagebox.h"
-#include "placement.h"
+#include "twips.h"
+#include "controls.h"
 
 #include <QCursor>
 #include <QGroupBox>
@@ -26,14 +27,6 @@ constexpr int mainTabShift = 345;
 constexpr int pictureTabShift = 315;
 constexpr int endingTabShift = 345;
 
-QFont namedFont(const QString &family, double pointSize, bool bold = false)
-{
-    QFont font(family);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 QFont tahoma(double pointSize, bool bold = false)
 {
     return namedFont(QStringLiteral("Tahoma"), pointSize, bold);
@@ -47,22 +40,6 @@ QFont arialNarrow(double pointSize)
 QFont newsGothic(double pointSize, bool bold = false)
 {
     return namedFont(QStringLiteral("News Gothic MT"), pointSize, bold);
-}
-
-template<typename W> W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-void describe(QWidget *widget, const QString &accessibleName, const QString &tip = {})
-{
-    if (!accessibleName.isEmpty())
-        widget->setAccessibleName(accessibleName);
-    if (!tip.isEmpty()) {
-        widget->setToolTip(tip);
-        widget->setAccessibleDescription(tip);
-    }
 }
 
 QLabel *sizedLabel(const QString &text, const char *name, QWidget *parent)
@@ -390,7 +367,5 @@ void frmMain::buildEndingTabs()
             endingTabShift);
         txtEndHeader[i] = header;
         txtEndBody[i] = body;
-        endLabels[2 * i] = headerLabel;
-        endLabels[2 * i + 1] = bodyLabel;
     }
 }

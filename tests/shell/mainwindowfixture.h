@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 // The real main window with a scripted prompter and a temporary folder, made
@@ -25,7 +26,13 @@ protected:
     void createWindow()
     {
         m_prompter = ScriptedPrompter();
-        m_window = std::make_unique<frmMain>(m_prompter);
+        m_pauses.clear();
+        m_duringPause = nullptr;
+        m_window = std::make_unique<frmMain>(m_prompter, [this](double seconds) {
+            m_pauses.append(seconds);
+            if (m_duringPause)
+                m_duringPause();
+        });
         m_folder = std::make_unique<QTemporaryDir>();
     }
 
@@ -44,6 +51,10 @@ protected:
     }
 
     ScriptedPrompter m_prompter;
+    // The window's pauses return at once; each is recorded, and m_duringPause
+    // runs in its place.
+    QList<double> m_pauses;
+    std::function<void()> m_duringPause;
     std::unique_ptr<frmMain> m_window;
     std::unique_ptr<QTemporaryDir> m_folder;
 };

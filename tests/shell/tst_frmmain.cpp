@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "frmmain.h"
 #include "mainwindowfixture.h"
 #include "missionbrief.h"
@@ -106,7 +107,7 @@ private:
 
 void tst_frmMain::initTestCase()
 {
-    frmMain::registerFontSubstitutes();
+    registerFontSubstitutes();
 }
 
 void tst_frmMain::init()

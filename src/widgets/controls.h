@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QColor;
+class QLabel;
+class QWidget;
+
+// The fonts the layouts name are asked for by name; registerFontSubstitutes()
+// maps the ones this platform lacks onto fonts it has, once at start-up.
+[[nodiscard]] QFont namedFont(const QString &family, double pointSize, bool bold = false);
+void registerFontSubstitutes();
+
+// Gives a control its name, as the layouts and tests know it.
+template<typename W> W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// The name a screen reader says, and the tooltip, which is also the
+// accessible description.
+void describe(QWidget *widget, const QString &accessibleName, const QString &tip = {});
+
+// A label whose caption is also its accessible name.
+[[nodiscard]] QLabel *captionLabel(QWidget *parent, const char *name, const QString &text);
+void setTextColor(QWidget *widget, const QColor &color);
