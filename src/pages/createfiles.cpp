@@ -37,14 +37,6 @@ bool isEvenWholeNumber(const QString &text)
     return std::floor(half) == half;
 }
 
-// The count label always holds a number; anything else is taken as no
-// objectives, so the user is asked before pages without objectives are made.
-bool hasNoObjectives(const QString &count)
-{
-    const std::optional<double> value = numberIn(count);
-    return !value || *value == 0;
-}
-
 CreateFilesOutcome checkFailed(int pictureTab, CreateFilesOutcome::Field focus)
 {
     CreateFilesOutcome outcome;
@@ -64,18 +56,44 @@ void reportWriteFailure(const PageWriteResult &written, Prompter &prompter)
 
 } // namespace
 
-CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, PathStyle style)
+std::optional<CreateFilesRefusal> missionNameRefusal(const MissionBrief &brief)
+{
+    if (!brief.missionName.isEmpty())
+        return std::nullopt;
+    return CreateFilesRefusal { CreateFilesOutcome::Field::MissionName,
+                                tr("Please Enter Mission Name.") };
+}
+
+// The count label always holds a number; anything else is taken as no
+// objectives, so the user is asked before pages without objectives are made.
+bool objectivesEntered(const MissionBrief &brief)
+{
+    const std::optional<double> value = numberIn(brief.objectiveCount);
+    return value && *value != 0;
+}
+
+QList<CreateFilesRefusal> pictureSizeRefusals(const MissionBrief &brief)
 {
     using Field = CreateFilesOutcome::Field;
+    QList<CreateFilesRefusal> refusals;
+    if (!isEvenWholeNumber(brief.pictureWidth))
+        refusals.append({ Field::PictureWidth, tr("Width must be even number") });
+    if (!isEvenWholeNumber(brief.pictureHeight))
+        refusals.append({ Field::PictureHeight, tr("Height must be even number") });
+    return refusals;
+}
+
+CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, PathStyle style)
+{
     using Icon = Prompter::Icon;
 
-    if (brief.missionName.isEmpty()) {
-        prompter.message(tr("Please Enter Mission Name."), tr("Error"), Icon::Critical);
-        return checkFailed(-1, Field::MissionName);
+    if (const auto refusal = missionNameRefusal(brief)) {
+        prompter.message(refusal->message, tr("Error"), Icon::Critical);
+        return checkFailed(-1, refusal->field);
     }
 
     bool checkSize = true;
-    if (hasNoObjectives(brief.objectiveCount)) {
+    if (!objectivesEntered(brief)) {
         const QString question = tr("You haven't entered any mission objectives")
             + QLatin1Char('\r') + tr("Are you sure you want to continue?");
         const Prompter::Button answer
@@ -90,13 +108,10 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
     }
 
     if (checkSize) {
-        if (!isEvenWholeNumber(brief.pictureWidth)) {
-            prompter.message(tr("Width must be even number"), tr("Error"), Icon::Critical);
-            return checkFailed(1, Field::PictureWidth);
-        }
-        if (!isEvenWholeNumber(brief.pictureHeight)) {
-            prompter.message(tr("Height must be even number"), tr("Error"), Icon::Critical);
-            return checkFailed(1, Field::PictureHeight);
+        const QList<CreateFilesRefusal> refusals = pictureSizeRefusals(brief);
+        if (!refusals.isEmpty()) {
+            prompter.message(refusals.first().message, tr("Error"), Icon::Critical);
+            return checkFailed(1, refusals.first().field);
         }
     }
 

@@ -2,6 +2,11 @@
 
 #include "pagepath.h"
 
+#include <QList>
+#include <QString>
+
+#include <optional>
+
 struct MissionBrief;
 class Prompter;
 
@@ -24,3 +29,21 @@ struct CreateFilesOutcome
 
 [[nodiscard]] CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter,
                                              PathStyle style = nativePathStyle());
+
+// A check "Create Files" makes before writing that the record fails, with the
+// message the command shows and the field it takes the user to.
+struct CreateFilesRefusal
+{
+    CreateFilesOutcome::Field field = CreateFilesOutcome::Field::None;
+    QString message;
+};
+
+[[nodiscard]] std::optional<CreateFilesRefusal> missionNameRefusal(const MissionBrief &brief);
+
+// True when the objective count reads as a number other than 0; only then are
+// the picture width and height checked.
+[[nodiscard]] bool objectivesEntered(const MissionBrief &brief);
+
+// The width and then the height, each one that is not an even whole number.
+// The command stops at the first; the list holds both.
+[[nodiscard]] QList<CreateFilesRefusal> pictureSizeRefusals(const MissionBrief &brief);

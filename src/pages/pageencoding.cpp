@@ -83,6 +83,17 @@ void append(QByteArray &out, QStringView text)
     out.append(encode(text));
 }
 
+bool holds(char32_t codePoint)
+{
+    if (GetACP() == CP_UTF8)
+        return codePoint <= 0x10FFFF && !QChar::isSurrogate(codePoint);
+    if (codePoint > 0xFFFF)
+        return false;
+    const wchar_t unit = wchar_t(codePoint);
+    QByteArray scratch;
+    return encodeOne(&unit, 1, scratch);
+}
+
 #else
 
 // windows-1250 is a single-byte code page, so one table from UTF-16 unit to
@@ -154,6 +165,11 @@ void append(QByteArray &out, QStringView text)
     });
 }
 
+bool holds(char32_t codePoint)
+{
+    return codePoint <= 0xFFFF && table().byteFor(char16_t(codePoint)) >= 0;
+}
+
 QByteArray encode(QStringView text)
 {
     QByteArray out;
@@ -174,4 +190,9 @@ QByteArray encodePageText(QStringView text)
 void appendPageText(QByteArray &out, QStringView text)
 {
     append(out, text);
+}
+
+bool pageCanHold(char32_t codePoint)
+{
+    return codePoint < 0x80 || holds(codePoint);
 }

@@ -11,3 +11,7 @@
 
 // Appends the encoded text to out, as encodePageText() would produce it.
 void appendPageText(QByteArray &out, QStringView text);
+
+// True when the page holds the code point as a character of its code page;
+// false when it carries it as a character reference instead.
+[[nodiscard]] bool pageCanHold(char32_t codePoint);

@@ -1,0 +1,235 @@
+#include "pagechecks.h"
+
+#include "createfiles.h"
+#include "missionbrief.h"
+#include "pageencoding.h"
+#include "pagemarkup.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+using Severity = Finding::Severity;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("pageChecks", text);
+}
+
+QString fieldName(CheckedField field, int index)
+{
+    switch (field) {
+    case CheckedField::MissionName:
+        return tr("Mission Name");
+    case CheckedField::Overview:
+        return tr("Overview");
+    case CheckedField::PictureSource:
+        return tr("Picture");
+    case CheckedField::PictureWidth:
+        return tr("Picture Width");
+    case CheckedField::PictureHeight:
+        return tr("Picture Height");
+    case CheckedField::Notes:
+        return tr("Mission Notes");
+    case CheckedField::Briefing:
+        return tr("Mission Briefing");
+    case CheckedField::Objectives:
+        return tr("Objective %1").arg(index);
+    case CheckedField::EndHeader:
+        return tr("End %1 Header").arg(index);
+    case CheckedField::EndBody:
+        return tr("End %1 Description").arg(index);
+    }
+    return {};
+}
+
+Finding finding(Severity severity, CheckedField field, int index, const QString &text)
+{
+    return { severity, field, index, fieldName(field, index), text };
+}
+
+// Calls visit(field, index, text) for every field whose text reaches a page
+// as typed, in the order the window shows them.
+template<typename Visit> void forEachText(const MissionBrief &brief, Visit &&visit)
+{
+    visit(CheckedField::MissionName, -1, brief.missionName);
+    visit(CheckedField::Overview, -1, brief.overviewText);
+    visit(CheckedField::Notes, -1, brief.notesText);
+    visit(CheckedField::Briefing, -1, brief.briefingText);
+    for (int row = 0; row < brief.objectives.size(); ++row)
+        visit(CheckedField::Objectives, row + 1, brief.objectives[row]);
+    for (int k = 0; k < int(brief.endings.size()); ++k) {
+        visit(CheckedField::EndHeader, k + 1, brief.endings[k].header);
+        visit(CheckedField::EndBody, k + 1, brief.endings[k].description);
+    }
+}
+
+CheckedField checkedField(CreateFilesOutcome::Field field)
+{
+    switch (field) {
+    case CreateFilesOutcome::Field::PictureWidth:
+        return CheckedField::PictureWidth;
+    case CreateFilesOutcome::Field::PictureHeight:
+        return CheckedField::PictureHeight;
+    case CreateFilesOutcome::Field::MissionName:
+    case CreateFilesOutcome::Field::None:
+        break;
+    }
+    return CheckedField::MissionName;
+}
+
+bool isInsideFolder(QString path, QString folder, PathStyle style)
+{
+    const bool windows = style == PathStyle::Windows;
+    const QChar separator = windows ? QLatin1Char('\\') : QLatin1Char('/');
+    if (windows) {
+        path.replace(QLatin1Char('/'), separator);
+        folder.replace(QLatin1Char('/'), separator);
+    }
+    if (folder.isEmpty())
+        return false;
+    if (!folder.endsWith(separator))
+        folder += separator;
+    return path.size() > folder.size()
+        && path.startsWith(folder, windows ? Qt::CaseInsensitive : Qt::CaseSensitive);
+}
+
+QString markupText(const MarkupProblem &problem)
+{
+    switch (problem.kind) {
+    case MarkupProblem::Kind::NeverClosed:
+        return tr("<%1> is opened but never closed: add </%1> where it should end.")
+            .arg(problem.tag);
+    case MarkupProblem::Kind::NeverOpened:
+        return tr("</%1> closes a tag that was never opened: remove it, or add <%1> where it "
+                  "should start.")
+            .arg(problem.tag);
+    case MarkupProblem::Kind::UnnamedMarker:
+        return tr("A marker link has no name (<a href=\"marker:\">): give it a name or remove it.");
+    case MarkupProblem::Kind::UnfinishedTag:
+        return tr("\"%1\" starts a tag that is never finished: end it with > or remove the <.")
+            .arg(problem.tag);
+    }
+    return {};
+}
+
+// The code points of the text the page cannot hold, each once, in the order
+// they first appear.
+QList<char32_t> unholdable(QStringView text)
+{
+    QList<char32_t> found;
+    QSet<char32_t> seen;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c.unicode() < 0x80)
+            continue;
+        char32_t codePoint = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate())
+            codePoint = QChar::surrogateToUcs4(c, text[++i]);
+        if (!pageCanHold(codePoint) && !seen.contains(codePoint)) {
+            seen.insert(codePoint);
+            found.append(codePoint);
+        }
+    }
+    return found;
+}
+
+QString charactersText(const QList<char32_t> &codePoints)
+{
+    constexpr qsizetype shown = 8;
+    QStringList characters;
+    for (qsizetype i = 0; i < qMin(shown, codePoints.size()); ++i)
+        characters.append(QString::fromUcs4(&codePoints[i], 1));
+    if (codePoints.size() > shown)
+        characters.append(QStringLiteral("\u2026"));
+    return tr("Characters the page cannot hold: %1. They are written as codes such as &#%2;, "
+              "which the game may show as written.")
+        .arg(characters.join(QLatin1Char(' ')))
+        .arg(uint(codePoints.first()));
+}
+
+} // namespace
+
+QList<Finding> refusalFindings(const MissionBrief &brief)
+{
+    QList<CreateFilesRefusal> refusals;
+    if (const auto name = missionNameRefusal(brief))
+        refusals.append(*name);
+    if (objectivesEntered(brief))
+        refusals.append(pictureSizeRefusals(brief));
+
+    QList<Finding> findings;
+    for (const CreateFilesRefusal &refusal : refusals)
+        findings.append(
+            finding(Severity::Warning, checkedField(refusal.field), -1, refusal.message));
+    return findings;
+}
+
+QList<Finding> pictureFindings(const MissionBrief &brief, const PictureFacts &picture,
+                               PathStyle style)
+{
+    if (!picture.readablePicture)
+        return { finding(Severity::Warning, CheckedField::PictureSource, -1,
+                         tr("No picture chosen: the overview will show a broken picture. "
+                            "Choose one under Picture Source.")) };
+    if (!isInsideFolder(brief.pictureSource, brief.saveFolder, style))
+        return { finding(Severity::Information, CheckedField::PictureSource, -1,
+                         tr("The picture lies outside the save folder: the game finds it only "
+                            "on this computer. Copy it into the save folder and choose it "
+                            "there.")) };
+    return {};
+}
+
+QList<Finding> markupFindings(const MissionBrief &brief)
+{
+    QList<Finding> findings;
+    forEachText(brief, [&findings](CheckedField field, int index, QStringView text) {
+        for (const MarkupProblem &problem : markupProblems(text))
+            findings.append(finding(Severity::Warning, field, index, markupText(problem)));
+    });
+    return findings;
+}
+
+QList<Finding> characterFindings(const MissionBrief &brief)
+{
+    QList<Finding> findings;
+    forEachText(brief, [&findings](CheckedField field, int index, QStringView text) {
+        const QList<char32_t> codePoints = unholdable(text);
+        if (!codePoints.isEmpty())
+            findings.append(
+                finding(Severity::Information, field, index, charactersText(codePoints)));
+    });
+    return findings;
+}
+
+QList<Finding> objectiveFindings(const MissionBrief &brief)
+{
+    QList<Finding> findings;
+    QHash<QString, int> firstRow;
+    firstRow.reserve(brief.objectives.size());
+    for (int row = 1; row <= brief.objectives.size(); ++row) {
+        const QString &objective = brief.objectives[row - 1];
+        if (objective.trimmed().isEmpty()) {
+            findings.append(finding(Severity::Warning, CheckedField::Objectives, row,
+                                    tr("This objective is empty: edit it or remove it.")));
+            continue;
+        }
+        const auto first = firstRow.constFind(objective);
+        if (first == firstRow.cend())
+            firstRow.insert(objective, row);
+        else
+            findings.append(
+                finding(Severity::Information, CheckedField::Objectives, row,
+                        tr("Repeats objective %1: the page lists it twice.").arg(first.value())));
+    }
+    return findings;
+}
+
+QList<Finding> checkMission(const MissionBrief &brief, const PictureFacts &picture, PathStyle style)
+{
+    return refusalFindings(brief) + pictureFindings(brief, picture, style) + markupFindings(brief)
+        + characterFindings(brief) + objectiveFindings(brief);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "pagepath.h"
+
+#include <QList>
+#include <QString>
+
+struct MissionBrief;
+
+enum class CheckedField {
+    MissionName,
+    Overview,
+    PictureSource,
+    PictureWidth,
+    PictureHeight,
+    Notes,
+    Briefing,
+    Objectives,
+    EndHeader,
+    EndBody,
+};
+
+// One thing that will go wrong with the pages as the record stands, the field
+// it concerns and what to do about it.
+struct Finding
+{
+    enum class Severity { Warning, Information };
+
+    Severity severity = Severity::Warning;
+    CheckedField field = CheckedField::MissionName;
+    int index = -1; // objective row (from 1) or ending number 1..6, where it applies
+    QString fieldName; // as the window names the field: "Mission Name", "End 3 Header"
+    QString text;
+
+    bool operator==(const Finding &) const = default;
+};
+
+// What the picture layer found at the picture source; this layer reads no images.
+struct PictureFacts
+{
+    bool readablePicture = false;
+};
+
+// What "Create Files" would refuse now, with its own messages: the mission
+// name, and while objectives exist the width and the height, both if both fail.
+[[nodiscard]] QList<Finding> refusalFindings(const MissionBrief &brief);
+
+// No picture, or a picture kept outside the save folder, which the game finds
+// only on this computer.
+[[nodiscard]] QList<Finding> pictureFindings(const MissionBrief &brief, const PictureFacts &picture,
+                                             PathStyle style = nativePathStyle());
+
+// Unbalanced or unfinished markup and unnamed marker links, per text field.
+[[nodiscard]] QList<Finding> markupFindings(const MissionBrief &brief);
+
+// Characters the page's code page cannot hold, per text field.
+[[nodiscard]] QList<Finding> characterFindings(const MissionBrief &brief);
+
+// Objectives that are empty or repeat an earlier one.
+[[nodiscard]] QList<Finding> objectiveFindings(const MissionBrief &brief);
+
+// All of the above, in that order.
+[[nodiscard]] QList<Finding> checkMission(const MissionBrief &brief, const PictureFacts &picture,
+                                          PathStyle style = nativePathStyle());
