@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "controls.h"
 #include "createfiles.h"
 #include "focusorder.h"
 #include "twips.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -41,14 +43,21 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     dialogFont.setPointSizeF(7.5);
     setFont(dialogFont);
 
+    // The commands beyond the form sit in a menu bar above it; the form keeps
+    // its size and its place on the screen.
+    m_client = named(new QWidget(this), "clientArea");
+    buildMenuBar();
     buildWindow();
     autoSizeLabels(
         { Label20, Label19, Label21, lblPicWidth, Label23, lblPicHeight, Label17, Label16 });
 
     // The client area's corner sits at a fixed place on the screen.
     const QRect client = Twips::toPixels(480, 975, 5535, 7920);
-    setGeometry(client);
-    setFixedSize(client.size());
+    const int menuHeight = m_menuBar->sizeHint().height();
+    m_menuBar->setGeometry(0, 0, client.width(), menuHeight);
+    m_client->setGeometry(0, menuHeight, client.width(), client.height());
+    setGeometry(client.adjusted(0, -menuHeight, 0, 0));
+    setFixedSize(client.width(), client.height() + menuHeight);
 
     wireCommands();
 

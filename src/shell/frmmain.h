@@ -22,6 +22,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenuBar;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QStyle;
@@ -71,6 +73,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void buildMenuBar();
     void buildWindow();
     void buildOverviewTab(QWidget *page);
     void buildPictureTabs();
@@ -79,6 +82,9 @@ private:
     void wireCommands();
     void applyOutcome(const CreateFilesOutcome &outcome);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
+
+    QMenuBar *m_menuBar = nullptr;
+    QWidget *m_client = nullptr; // the form, below the menu bar
 
     // Window
     QLabel *Label1 = nullptr;

@@ -111,9 +111,10 @@ void frmMain::buildWindow()
 {
     m_tabStyle = new CompactTabStyle;
     m_tabStyle->setParent(this);
-    Label1 = named(new QLabel(tr("Varnholt"), this), "Label1");
+    QWidget *client = m_client;
+    Label1 = named(new QLabel(tr("Varnholt"), client), "Label1");
     Label1->setFont(tahoma(18, true));
-    Label2 = named(new QLabel(tr("Quillmark"), this), "Label2");
+    Label2 = named(new QLabel(tr("Quillmark"), client), "Label2");
     Label2->setFont(tahoma(12, true));
     for (QLabel *label : { Label1, Label2 }) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -121,24 +122,24 @@ void frmMain::buildWindow()
         label->setAttribute(Qt::WA_TranslucentBackground);
     }
 
-    Image1 = named(new ImageBox(this), "Image1");
+    Image1 = named(new ImageBox(client), "Image1");
     Image1->setStretch(true);
     Image1->setImage(QImage(QStringLiteral(":/icons/quillmark-32.png")));
-    Image2 = named(new ImageBox(this), "Image2");
+    Image2 = named(new ImageBox(client), "Image2");
     Image2->setStretch(true);
     Image2->setImage(QImage(QStringLiteral(":/icons/scroll.png")));
 
-    SSTab1 = tabWidget("SSTab1", this, m_tabStyle);
+    SSTab1 = tabWidget("SSTab1", client, m_tabStyle);
     QWidget *overview = tabPage(SSTab1, tr("Overview"));
     QWidget *briefing = tabPage(SSTab1, tr("Briefing"));
 
-    cmdClear = button(tr("Clear All"), "cmdClear", this);
+    cmdClear = button(tr("Clear All"), "cmdClear", client);
     describe(cmdClear, {}, tr("Clear ALL fields"));
-    cmdMake = button(tr("Create Files"), "cmdMake", this);
+    cmdMake = button(tr("Create Files"), "cmdMake", client);
     describe(cmdMake, {}, tr("Create files"));
     cmdMake->setDefault(true);
 
-    Text1 = lineEdit(QStringLiteral("Text1"), "Text1", this);
+    Text1 = lineEdit(QStringLiteral("Text1"), "Text1", client);
     describe(Text1, tr("Picture Source"));
 
     Twips::place({
