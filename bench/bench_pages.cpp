@@ -67,8 +67,8 @@ int main()
             return 1;
 
         timer.start();
-        if (!writePageFile(dir.filePath(QStringLiteral("overview.html")), overview).ok
-            || !writePageFile(dir.filePath(QStringLiteral("briefing.html")), briefing).ok)
+        if (!writeFileAtomically(dir.filePath(QStringLiteral("overview.html")), overview).ok
+            || !writeFileAtomically(dir.filePath(QStringLiteral("briefing.html")), briefing).ok)
             return 1;
         saveOnly.push_back(timer.nsecsElapsed() / 1e6);
 

@@ -47,7 +47,7 @@ CreateFilesOutcome checkFailed(int pictureTab, CreateFilesOutcome::Field focus)
     return outcome;
 }
 
-void reportWriteFailure(const PageWriteResult &written, Prompter &prompter)
+void reportWriteFailure(const WriteResult &written, Prompter &prompter)
 {
     prompter.message(
         tr("Could not write %1:\n%2").arg(QDir::toNativeSeparators(written.path), written.reason),
@@ -117,7 +117,7 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
 
     CreateFilesOutcome outcome;
     for (const auto write : { &writeOverviewPage, &writeBriefingPage }) {
-        const PageWriteResult written = write(brief, style);
+        const WriteResult written = write(brief, style);
         if (!written.ok) {
             reportWriteFailure(written, prompter);
             outcome.result = CreateFilesOutcome::Result::WriteFailed;

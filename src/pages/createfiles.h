@@ -21,7 +21,7 @@ struct CreateFilesOutcome
     };
     enum class Field { None, MissionName, PictureWidth, PictureHeight };
 
-    Result result = Result::Written;
+    Result result = Result::WriteFailed; // set by every path that gets further
     int mainTab = -1; // tab of SSTab1 to show, -1 to leave it
     int pictureTab = -1; // tab of SSTab3 to show, -1 to leave it
     Field focus = Field::None;

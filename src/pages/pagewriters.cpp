@@ -4,10 +4,7 @@
 #include "pageencoding.h"
 
 #include <QDir>
-#include <QSaveFile>
 
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -50,19 +47,6 @@ using L = QLatin1StringView;
 
 constexpr L metaContentType("<meta http-equiv=\"Content-Type\"");
 constexpr L metaCharset("content=\"text/html; charset=windows-1250\">");
-
-QString systemReason(int error, const QFileDevice &file)
-{
-    if (error != 0)
-        return QString::fromLocal8Bit(std::strerror(error));
-    const QString text = file.errorString();
-    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
-}
-
-PageWriteResult failure(const QString &path, int error, QSaveFile &file)
-{
-    return { false, path, systemReason(error, file) };
-}
 
 } // namespace
 
@@ -160,44 +144,14 @@ QByteArray briefingPageBytes(const MissionBrief &brief)
     return page.bytes();
 }
 
-PageWriteResult writePageFile(const QString &path, const QByteArray &bytes)
+WriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style)
 {
-    QSaveFile file(QDir::fromNativeSeparators(path));
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, errno, file);
-
-    // A failed write must never be committed: commit() can report success
-    // after a short write and put a truncated page in place of the old one.
-    errno = 0;
-    const qint64 written = file.write(bytes);
-    int error = errno;
-    bool good = written == bytes.size();
-    if (good) {
-        errno = 0;
-        good = file.flush();
-        error = errno;
-    }
-    good = good && file.error() == QFileDevice::NoError;
-    if (!good) {
-        file.cancelWriting();
-        file.commit();
-        return failure(path, error, file);
-    }
-    errno = 0;
-    if (!file.commit())
-        return failure(path, errno, file);
-    return { true, path, {} };
-}
-
-PageWriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style)
-{
-    return writePageFile(pagePath(brief.saveFolder, QStringLiteral("overview.html"), style),
+    return writeFileAtomically(pagePath(brief.saveFolder, QStringLiteral("overview.html"), style),
                          overviewPageBytes(brief));
 }
 
-PageWriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style)
+WriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style)
 {
-    return writePageFile(pagePath(brief.saveFolder, QStringLiteral("briefing.html"), style),
+    return writeFileAtomically(pagePath(brief.saveFolder, QStringLiteral("briefing.html"), style),
                          briefingPageBytes(brief));
 }

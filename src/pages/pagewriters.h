@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atomicwrite.h"
 #include "pagepath.h"
 
 #include <QByteArray>
@@ -13,19 +14,9 @@ struct MissionBrief;
 [[nodiscard]] QByteArray overviewPageBytes(const MissionBrief &brief);
 [[nodiscard]] QByteArray briefingPageBytes(const MissionBrief &brief);
 
-struct PageWriteResult
-{
-    bool ok = true;
-    QString path; // the page's path as built by pagePath()
-    QString reason; // why the page could not be written; empty when ok
-};
-
 // Writes a page into brief.saveFolder. The page is replaced atomically: if
 // anything fails, an existing page is left exactly as it was.
-[[nodiscard]] PageWriteResult writeOverviewPage(const MissionBrief &brief,
+[[nodiscard]] WriteResult writeOverviewPage(const MissionBrief &brief,
                                                 PathStyle style = nativePathStyle());
-[[nodiscard]] PageWriteResult writeBriefingPage(const MissionBrief &brief,
+[[nodiscard]] WriteResult writeBriefingPage(const MissionBrief &brief,
                                                 PathStyle style = nativePathStyle());
-
-// Writes bytes to path atomically, as the page writers do.
-[[nodiscard]] PageWriteResult writePageFile(const QString &path, const QByteArray &bytes);

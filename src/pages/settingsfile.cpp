@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -143,29 +142,12 @@ SettingsRead readSettingsFile(const QString &iniPath)
     return result;
 }
 
-SettingsWrite writeSettingsFile(const QString &iniPath, const QString &folder)
+WriteResult writeSettingsFile(const QString &iniPath, const QString &folder)
 {
-    SettingsWrite result;
-    const QByteArray bytes = settingsFileBytes(folder);
-    QSaveFile file(iniPath);
     // Where the program's folder refuses new files but the file itself is
-    // writable, write it in place rather than fail.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = reasonFor(iniPath, file.errorString());
-        return result;
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush()
-        || file.error() != QFileDevice::NoError) {
-        result.error = reasonFor(iniPath, file.errorString());
-        file.cancelWriting();
-        file.commit();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = reasonFor(iniPath, file.errorString());
-        return result;
-    }
-    result.ok = true;
+    // writable, it is written in place rather than not at all.
+    WriteResult result = writeFileAtomically(iniPath, settingsFileBytes(folder), true);
+    if (!result.ok)
+        result.reason = reasonFor(iniPath, result.reason);
     return result;
 }

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "atomicwrite.h"
+
 #include <QByteArray>
 #include <QString>
 
 // The settings file remembers the last mission folder between runs: one line,
 // the folder in double quotes, in the system's 8-bit encoding.
-
-struct SettingsWrite
-{
-    bool ok = false;
-    QString error; // the reason, ready to be shown after the file's name
-};
 
 struct SettingsRead
 {
@@ -29,4 +25,4 @@ struct SettingsRead
 [[nodiscard]] QByteArray settingsFileBytes(const QString &folder);
 
 [[nodiscard]] SettingsRead readSettingsFile(const QString &iniPath);
-[[nodiscard]] SettingsWrite writeSettingsFile(const QString &iniPath, const QString &folder);
+[[nodiscard]] WriteResult writeSettingsFile(const QString &iniPath, const QString &folder);

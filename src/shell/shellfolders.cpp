@@ -49,11 +49,11 @@ bool ShellFolders::load(QString *error)
 void ShellFolders::saveFolderPressed()
 {
     const QString folder = m_dir1->path();
-    const SettingsWrite written = writeSettingsFile(m_iniPath, folder);
+    const WriteResult written = writeSettingsFile(m_iniPath, folder);
     if (!written.ok) {
         m_prompter.message(tr("The save folder could not be remembered: the settings file %1 "
                               "could not be written (%2).")
-                               .arg(QDir::toNativeSeparators(m_iniPath), written.error),
+                               .arg(QDir::toNativeSeparators(m_iniPath), written.reason),
                            tr("Error"), Prompter::Icon::Critical);
     }
     m_txtDirectory->setText(folder);

@@ -197,7 +197,7 @@ void TestPageFaults::sizeLimitKeepsOldPage()
     const MissionBrief brief = namedBrief(dir.path());
 
     const QByteArray report = runWithFileSizeLimit(rlim_t(limit), [&] {
-        const PageWriteResult result = briefing ? writeBriefingPage(brief, PathStyle::Posix)
+        const WriteResult result = briefing ? writeBriefingPage(brief, PathStyle::Posix)
                                                 : writeOverviewPage(brief, PathStyle::Posix);
         return QByteArray(result.ok ? "ok\n" : "failed\n") + result.path.toUtf8() + '\n'
             + result.reason.toUtf8();

@@ -192,8 +192,8 @@ void TestPageWriters::writesPagesIntoFolder()
     MissionBrief brief = fullRecord();
     brief.saveFolder = dir.path();
 
-    const PageWriteResult overview = writeOverviewPage(brief, PathStyle::Posix);
-    const PageWriteResult briefing = writeBriefingPage(brief, PathStyle::Posix);
+    const WriteResult overview = writeOverviewPage(brief, PathStyle::Posix);
+    const WriteResult briefing = writeBriefingPage(brief, PathStyle::Posix);
     QVERIFY(overview.ok);
     QVERIFY(briefing.ok);
     QVERIFY(overview.reason.isEmpty());
@@ -219,7 +219,7 @@ void TestPageWriters::rewriteReplacesLongerPage()
     QVERIFY(writeOverviewPage(brief, PathStyle::Posix).ok);
 
     brief.overviewText.clear();
-    const PageWriteResult again = writeOverviewPage(brief, PathStyle::Posix);
+    const WriteResult again = writeOverviewPage(brief, PathStyle::Posix);
     QVERIFY(again.ok);
     QCOMPARE(readFile(again.path), golden(QStringLiteral("overview_start.html")));
 }

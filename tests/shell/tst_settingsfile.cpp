@@ -155,8 +155,8 @@ void TestSettingsFile::roundTrip()
     const QString folder = QDir::toNativeSeparators(m_tmp.filePath(folderName));
     QVERIFY(QDir().mkpath(folder));
     const QString ini = m_tmp.filePath(QStringLiteral("roundtrip.ini"));
-    const SettingsWrite written = writeSettingsFile(ini, folder);
-    QVERIFY2(written.ok, qPrintable(written.error));
+    const WriteResult written = writeSettingsFile(ini, folder);
+    QVERIFY2(written.ok, qPrintable(written.reason));
     const SettingsRead read = readSettingsFile(ini);
     QVERIFY(read.ok);
     QCOMPARE(read.value, folder);
@@ -217,9 +217,9 @@ void TestSettingsFile::writeFailure()
     plain.close();
     QVERIFY(QDir().mkpath(m_tmp.filePath(QStringLiteral("taken/Varnholt.ini"))));
 
-    const SettingsWrite written = writeSettingsFile(m_tmp.filePath(relative), QStringLiteral("/m"));
+    const WriteResult written = writeSettingsFile(m_tmp.filePath(relative), QStringLiteral("/m"));
     QVERIFY(!written.ok);
-    QVERIFY2(written.error.contains(reasonPart), qPrintable(written.error));
+    QVERIFY2(written.reason.contains(reasonPart), qPrintable(written.reason));
 }
 
 // A file-size limit makes the disk look full to a child process.
@@ -234,9 +234,9 @@ void TestSettingsFile::fullDiskKeepsOldFile()
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit { 4, 4 };
         setrlimit(RLIMIT_FSIZE, &limit);
-        const SettingsWrite written
+        const WriteResult written
             = writeSettingsFile(ini, QStringLiteral("/a/new/longer/folder"));
-        _exit(written.ok ? 0 : (written.error.isEmpty() ? 2 : 1));
+        _exit(written.ok ? 0 : (written.reason.isEmpty() ? 2 : 1));
     }
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);

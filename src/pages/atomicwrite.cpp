@@ -1,0 +1,52 @@
+#include "atomicwrite.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// errorString() may say only "Unknown error"; the system's own reason is
+// better where there is one.
+WriteResult failure(const QString &path, int error, const QFileDevice &file)
+{
+    QString reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : file.errorString();
+    if (reason.isEmpty())
+        reason = QStringLiteral("Unknown error");
+    return { false, path, reason };
+}
+
+} // namespace
+
+WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, bool inPlaceFallback)
+{
+    QSaveFile file(QDir::fromNativeSeparators(path));
+    file.setDirectWriteFallback(inPlaceFallback);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(path, errno, file);
+
+    // A failed write must never be committed: commit() can report success
+    // after a short write and put a truncated file in place of the old one.
+    errno = 0;
+    const qint64 written = file.write(bytes);
+    int error = errno;
+    bool good = written == bytes.size();
+    if (good) {
+        errno = 0;
+        good = file.flush();
+        error = errno;
+    }
+    good = good && file.error() == QFileDevice::NoError;
+    if (!good) {
+        file.cancelWriting();
+        file.commit();
+        return failure(path, error, file);
+    }
+    errno = 0;
+    if (!file.commit())
+        return failure(path, errno, file);
+    return { true, path, {} };
+}
