@@ -130,16 +130,6 @@ void frmAbout::StartSysInfo()
     ::StartSysInfo(m_services, m_prompter);
 }
 
-bool frmAbout::GetKeyValue(quint32 rootKey, const QString &keyPath, const QString &valueName,
-                           QString &value)
-{
-    if (!m_services.registry) {
-        value.clear();
-        return false;
-    }
-    return ::GetKeyValue(*m_services.registry, rootKey, keyPath, valueName, value);
-}
-
 void frmAbout::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);

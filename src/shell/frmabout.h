@@ -32,8 +32,6 @@ public:
     [[nodiscard]] static QString versionLine();
 
     void StartSysInfo();
-    [[nodiscard]] bool GetKeyValue(quint32 rootKey, const QString &keyPath,
-                                   const QString &valueName, QString &value);
 
     QLabel *picIcon = nullptr;
     QLabel *lblTitle = nullptr;

@@ -25,7 +25,6 @@ public:
     // cannot be read: the program must not start then.
     [[nodiscard]] bool load(QString *error);
 
-    [[nodiscard]] QString iniPath() const { return m_iniPath; }
 
 private:
     void saveFolderPressed();

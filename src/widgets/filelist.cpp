@@ -27,17 +27,12 @@ QRegularExpression filePatternExpression(const QString &pattern)
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
 }
 
-bool matchesFilePattern(const QString &name, const QString &pattern)
-{
-    return filePatternExpression(pattern).match(name).hasMatch();
-}
-
 FileList::FileList(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_expression = filePatternExpression(m_pattern);
+    m_expression = filePatternExpression(QStringLiteral("*.*"));
     connect(this, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { Q_EMIT fileClicked(item->text()); });
     // Filled once the pattern is set: listing the folder for the default
@@ -53,7 +48,6 @@ void FileList::setPath(const QString &folder)
 
 void FileList::setPattern(const QString &pattern)
 {
-    m_pattern = pattern;
     m_expression = filePatternExpression(pattern);
     fill();
 }

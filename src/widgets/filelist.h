@@ -15,7 +15,6 @@ public:
     // Globs separated by ";", such as "*.bmp;*.gif".
     void setPattern(const QString &pattern);
     [[nodiscard]] QString path() const { return m_path; }
-    [[nodiscard]] QString pattern() const { return m_pattern; }
     // The selected file's name, empty when none is selected.
     [[nodiscard]] QString fileName() const;
 
@@ -30,7 +29,6 @@ private:
     void fill();
 
     QString m_path;
-    QString m_pattern = QStringLiteral("*.*");
     // Compiled once per pattern: compiling it per file name dominated
     // filling a large folder.
     QRegularExpression m_expression;
@@ -39,5 +37,3 @@ private:
 // One expression matching a whole name against any of the ";"-separated
 // globs, in any case.
 [[nodiscard]] QRegularExpression filePatternExpression(const QString &pattern);
-// Whether name matches one of the ";"-separated globs, in any case.
-[[nodiscard]] bool matchesFilePattern(const QString &name, const QString &pattern);

@@ -30,12 +30,6 @@ void ImageBox::setImage(const QImage &image)
     update();
 }
 
-void ImageBox::clear()
-{
-    m_image = QImage();
-    update();
-}
-
 QSize ImageBox::sizeHint() const
 {
     const int frame = m_border ? 2 : 0;

@@ -13,10 +13,8 @@ public:
     explicit ImageBox(QWidget *parent = nullptr);
 
     void setStretch(bool stretch);
-    [[nodiscard]] bool stretch() const { return m_stretch; }
     void setBorder(bool border);
     void setImage(const QImage &image);
-    void clear();
     [[nodiscard]] const QImage &image() const { return m_image; }
     [[nodiscard]] QSize sizeHint() const override;
 
