@@ -83,6 +83,31 @@ void append(QByteArray &out, QStringView text)
     out.append(encode(text));
 }
 
+bool encodable(char32_t codePoint)
+{
+    if (GetACP() == CP_UTF8)
+        return true;
+    if (codePoint > 0xFFFF)
+        return false;
+    const wchar_t unit = wchar_t(codePoint);
+    QByteArray ignored;
+    return encodeOne(&unit, 1, ignored);
+}
+
+QString decode(QByteArrayView bytes)
+{
+    if (GetACP() == CP_UTF8)
+        return QString::fromUtf8(bytes);
+    if (bytes.isEmpty())
+        return {};
+    const int size = int(bytes.size());
+    const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    QString text(needed, Qt::Uninitialized);
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, reinterpret_cast<wchar_t *>(text.data()),
+                        needed);
+    return text;
+}
+
 #else
 
 // windows-1250 is a single-byte code page, so one table from UTF-16 unit to
@@ -96,6 +121,10 @@ public:
     Cp1250Table()
     {
         m_bytes.fill(-1);
+        // A byte the converter cannot decode reads back as the Latin-1
+        // character of the same number rather than being dropped.
+        for (int b = 0; b < 256; ++b)
+            m_chars[b] = char16_t(b);
         for (int b = 0; b < 128; ++b)
             m_bytes[b] = qint16(b);
         for (int b = 128; b < 256; ++b) {
@@ -107,15 +136,19 @@ public:
                 continue;
             QStringEncoder encoder("windows-1250");
             const QByteArray back = encoder.encode(decoded);
-            if (!encoder.hasError() && back.size() == 1 && back[0] == byte)
+            if (!encoder.hasError() && back.size() == 1 && back[0] == byte) {
                 m_bytes[decoded[0].unicode()] = qint16(b);
+                m_chars[b] = decoded[0].unicode();
+            }
         }
     }
 
     [[nodiscard]] int byteFor(char16_t unit) const { return m_bytes[unit]; }
+    [[nodiscard]] char16_t charFor(uchar byte) const { return m_chars[byte]; }
 
 private:
     std::array<qint16, 0x10000> m_bytes {};
+    std::array<char16_t, 256> m_chars {};
 };
 
 const Cp1250Table &table()
@@ -162,7 +195,77 @@ QByteArray encode(QStringView text)
     return out;
 }
 
+bool encodable(char32_t codePoint)
+{
+    return codePoint <= 0xFFFF && table().byteFor(char16_t(codePoint)) >= 0;
+}
+
+QString decode(QByteArrayView bytes)
+{
+    const Cp1250Table &t = table();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *dst = reinterpret_cast<char16_t *>(text.data());
+    for (const char byte : bytes)
+        *dst++ = t.charFor(uchar(byte));
+    return text;
+}
+
 #endif
+
+// The code point of a reference exactly as appendReference() writes it,
+// starting at text[at] ("&#"), or -1. Sets end past its ';'.
+qint32 referenceAt(QStringView text, qsizetype at, qsizetype &end)
+{
+    qsizetype i = at + 2;
+    const qsizetype n = text.size();
+    if (i >= n || text[i] < u'1' || text[i] > u'9')
+        return -1;
+    qint32 value = 0;
+    for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        value = value * 10 + (text[i].unicode() - u'0');
+        if (value > 0x10FFFF)
+            return -1;
+    }
+    if (i >= n || text[i] != u';')
+        return -1;
+    end = i + 1;
+    return value;
+}
+
+// A low surrogate right after a high one would join it into a pair, which
+// the encoder writes as one reference: such a reference is kept as text.
+QString resolveReferences(const QString &text)
+{
+    qsizetype amp = text.indexOf(u"&#");
+    if (amp < 0)
+        return text;
+    QString out;
+    out.reserve(text.size());
+    qsizetype copied = 0;
+    for (; amp >= 0; amp = text.indexOf(u"&#", amp + 1)) {
+        qsizetype end = 0;
+        const qint32 value = referenceAt(text, amp, end);
+        if (value < 0 || encodable(char32_t(value)))
+            continue;
+        out.append(QStringView(text).sliced(copied, amp - copied));
+        const bool joins = QChar::isLowSurrogate(char32_t(value)) && !out.isEmpty()
+            && out.back().isHighSurrogate();
+        if (joins) {
+            copied = amp;
+            continue;
+        }
+        if (QChar::requiresSurrogates(char32_t(value))) {
+            out.append(QChar(QChar::highSurrogate(char32_t(value))));
+            out.append(QChar(QChar::lowSurrogate(char32_t(value))));
+        } else {
+            out.append(QChar(char16_t(value)));
+        }
+        copied = end;
+        amp = end - 1;
+    }
+    out.append(QStringView(text).sliced(copied));
+    return out;
+}
 
 } // namespace
 
@@ -174,4 +277,10 @@ QByteArray encodePageText(QStringView text)
 void appendPageText(QByteArray &out, QStringView text)
 {
     append(out, text);
+}
+
+QString decodePageText(QByteArrayView bytes, PageCharset charset)
+{
+    return resolveReferences(charset == PageCharset::Utf8 ? QString::fromUtf8(bytes)
+                                                          : decode(bytes));
 }
