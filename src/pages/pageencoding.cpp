@@ -4,6 +4,7 @@
 #include <QStringConverter>
 
 #include <array>
+#include <cstring>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -94,18 +95,20 @@ bool encodable(char32_t codePoint)
     return encodeOne(&unit, 1, ignored);
 }
 
-QString decode(QByteArrayView bytes)
+void appendDecoded(QString &out, QByteArrayView bytes)
 {
-    if (GetACP() == CP_UTF8)
-        return QString::fromUtf8(bytes);
+    if (GetACP() == CP_UTF8) {
+        out.append(QString::fromUtf8(bytes));
+        return;
+    }
     if (bytes.isEmpty())
-        return {};
+        return;
     const int size = int(bytes.size());
     const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    QString text(needed, Qt::Uninitialized);
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, reinterpret_cast<wchar_t *>(text.data()),
-                        needed);
-    return text;
+    const qsizetype start = out.size();
+    out.resize(start + needed);
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size,
+                        reinterpret_cast<wchar_t *>(out.data() + start), needed);
 }
 
 #else
@@ -200,71 +203,53 @@ bool encodable(char32_t codePoint)
     return codePoint <= 0xFFFF && table().byteFor(char16_t(codePoint)) >= 0;
 }
 
-QString decode(QByteArrayView bytes)
+// ASCII is the same in the code page and in Latin-1, whose widening is fast;
+// only the other bytes are then looked up, eight bytes tested at a time.
+void appendDecoded(QString &out, QByteArrayView bytes)
 {
     const Cp1250Table &t = table();
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *dst = reinterpret_cast<char16_t *>(text.data());
-    for (const char byte : bytes)
-        *dst++ = t.charFor(uchar(byte));
-    return text;
+    const qsizetype start = out.size();
+    out.append(QLatin1StringView(bytes.data(), bytes.size()));
+    char16_t *dst = reinterpret_cast<char16_t *>(out.data() + start);
+    const auto *src = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 word;
+        std::memcpy(&word, src + i, sizeof word);
+        if ((word & 0x8080808080808080ULL) == 0)
+            continue;
+        for (qsizetype k = i; k < i + 8; ++k) {
+            if (src[k] & 0x80)
+                dst[k] = t.charFor(src[k]);
+        }
+    }
+    for (; i < n; ++i) {
+        if (src[i] & 0x80)
+            dst[i] = t.charFor(src[i]);
+    }
 }
 
 #endif
 
 // The code point of a reference exactly as appendReference() writes it,
-// starting at text[at] ("&#"), or -1. Sets end past its ';'.
-qint32 referenceAt(QStringView text, qsizetype at, qsizetype &end)
+// starting at bytes[at] ('&'), or -1. Sets end past its ';'.
+qint32 referenceAt(QByteArrayView bytes, qsizetype at, qsizetype &end)
 {
-    qsizetype i = at + 2;
-    const qsizetype n = text.size();
-    if (i >= n || text[i] < u'1' || text[i] > u'9')
+    qsizetype i = at + 1;
+    const qsizetype n = bytes.size();
+    if (i + 1 >= n || bytes[i] != '#' || bytes[i + 1] < '1' || bytes[i + 1] > '9')
         return -1;
     qint32 value = 0;
-    for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        value = value * 10 + (text[i].unicode() - u'0');
+    for (++i; i < n && bytes[i] >= '0' && bytes[i] <= '9'; ++i) {
+        value = value * 10 + (bytes[i] - '0');
         if (value > 0x10FFFF)
             return -1;
     }
-    if (i >= n || text[i] != u';')
+    if (i >= n || bytes[i] != ';')
         return -1;
     end = i + 1;
     return value;
-}
-
-// A low surrogate right after a high one would join it into a pair, which
-// the encoder writes as one reference: such a reference is kept as text.
-QString resolveReferences(const QString &text)
-{
-    qsizetype amp = text.indexOf(u"&#");
-    if (amp < 0)
-        return text;
-    QString out;
-    out.reserve(text.size());
-    qsizetype copied = 0;
-    for (; amp >= 0; amp = text.indexOf(u"&#", amp + 1)) {
-        qsizetype end = 0;
-        const qint32 value = referenceAt(text, amp, end);
-        if (value < 0 || encodable(char32_t(value)))
-            continue;
-        out.append(QStringView(text).sliced(copied, amp - copied));
-        const bool joins = QChar::isLowSurrogate(char32_t(value)) && !out.isEmpty()
-            && out.back().isHighSurrogate();
-        if (joins) {
-            copied = amp;
-            continue;
-        }
-        if (QChar::requiresSurrogates(char32_t(value))) {
-            out.append(QChar(QChar::highSurrogate(char32_t(value))));
-            out.append(QChar(QChar::lowSurrogate(char32_t(value))));
-        } else {
-            out.append(QChar(char16_t(value)));
-        }
-        copied = end;
-        amp = end - 1;
-    }
-    out.append(QStringView(text).sliced(copied));
-    return out;
 }
 
 } // namespace
@@ -279,8 +264,40 @@ void appendPageText(QByteArray &out, QStringView text)
     append(out, text);
 }
 
+// References are ASCII in every code page the pages are written in, so they
+// are found in the bytes and only the text between them is decoded. A low
+// surrogate right after a high one would join it into a pair, which the
+// encoder writes as one reference: such a reference is kept as text.
 QString decodePageText(QByteArrayView bytes, PageCharset charset)
 {
-    return resolveReferences(charset == PageCharset::Utf8 ? QString::fromUtf8(bytes)
-                                                          : decode(bytes));
+    QString out;
+    out.reserve(bytes.size());
+    const auto appendText = [&out, charset](QByteArrayView text) {
+        if (charset == PageCharset::Utf8)
+            out.append(QString::fromUtf8(text));
+        else
+            appendDecoded(out, text);
+    };
+    qsizetype copied = 0;
+    for (qsizetype amp = bytes.indexOf('&'); amp >= 0; amp = bytes.indexOf('&', amp + 1)) {
+        qsizetype end = 0;
+        const qint32 value = referenceAt(bytes, amp, end);
+        if (value < 0 || encodable(char32_t(value)))
+            continue;
+        appendText(bytes.sliced(copied, amp - copied));
+        copied = amp;
+        if (QChar::isLowSurrogate(char32_t(value)) && !out.isEmpty()
+            && out.back().isHighSurrogate())
+            continue;
+        if (QChar::requiresSurrogates(char32_t(value))) {
+            out.append(QChar(QChar::highSurrogate(char32_t(value))));
+            out.append(QChar(QChar::lowSurrogate(char32_t(value))));
+        } else {
+            out.append(QChar(char16_t(value)));
+        }
+        copied = end;
+        amp = end - 1;
+    }
+    appendText(bytes.sliced(copied));
+    return out;
 }

@@ -223,8 +223,8 @@ QByteArray numbered(QByteArrayView start, qsizetype n, QByteArrayView end)
 }
 
 // The number of the objective whose anchor begins line, as the writer spells
-// it (no sign, no leading zero), or -1.
-qsizetype objectiveNumber(QByteArrayView line)
+// it (no sign, no leading zero), or -1; text is set to the rest of the line.
+qsizetype objectiveNumber(QByteArrayView line, QByteArrayView &text)
 {
     if (!line.startsWith(objectiveStart))
         return -1;
@@ -235,6 +235,7 @@ qsizetype objectiveNumber(QByteArrayView line)
         number = number * 10 + (line[digits++] - '0');
     if (digits == 0 || line[0] == '0' || !line.sliced(digits).startsWith(objectiveAnchorEnd))
         return -1;
+    text = line.sliced(digits + objectiveAnchorEnd.size());
     return number;
 }
 
@@ -275,9 +276,10 @@ std::optional<PageProblem> readBriefing(const PageLines &lines, MissionBrief &br
 
     // With objectives the endings follow an empty line, without them "<hr>".
     qsizetype count = 0;
+    QByteArrayView text;
     const qsizetype last = endingsStart - objectiveLines;
     if (last >= firstObjective && lines.line(endingsStart - 1).isEmpty()) {
-        count = objectiveNumber(lines.raw(last));
+        count = objectiveNumber(lines.raw(last), text);
         if (count < 0) {
             frame.fail(last, tr("a line starting %1").arg(QString::fromLatin1(objectiveStart)));
             return frame.problem();
@@ -287,14 +289,14 @@ std::optional<PageProblem> readBriefing(const PageLines &lines, MissionBrief &br
     for (qsizetype i = 0; i < count; ++i) {
         const qsizetype n = count - i;
         const qsizetype at = endingsStart - (i + 1) * objectiveLines;
-        const QByteArray anchor = numbered(objectiveStart, n, objectiveAnchorEnd);
-        if (at < firstObjective || !lines.raw(at).startsWith(anchor)) {
-            frame.fail(qMax<qsizetype>(at, 0), tr("a line starting %1").arg(QLatin1String(anchor)));
+        if (at < firstObjective || objectiveNumber(lines.raw(at), text) != n) {
+            const QByteArray anchor = numbered(objectiveStart, n, objectiveAnchorEnd);
+            frame.fail(at, tr("a line starting %1").arg(QLatin1String(anchor)));
             return frame.problem();
         }
         if (!frame.expect(at + 1, objectiveTail))
             return frame.problem();
-        objectives.append(lines.text(lines.raw(at).sliced(anchor.size())));
+        objectives.append(lines.text(text));
     }
     std::reverse(objectives.begin(), objectives.end());
 
