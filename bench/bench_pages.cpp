@@ -1,7 +1,9 @@
 // Writes both pages of a large mission (10,000 objectives, a 1 MiB briefing)
-// and compares the time with a plain write of the very same bytes.
+// and compares the time with a plain write of the very same bytes, and the
+// time to build the pages' bytes with the time to read them back.
 #include "largemission.h"
 #include "missionbrief.h"
+#include "pagereader.h"
 #include "pagewriters.h"
 
 #include <QElapsedTimer>
@@ -49,7 +51,7 @@ int main()
         = dir.filePath(QStringLiteral("plain_briefing.html")).toLocal8Bit();
 
     constexpr int runs = 21;
-    std::vector<double> pages, bytesOnly, saveOnly, plain, plainSynced;
+    std::vector<double> pages, bytesOnly, reading, saveOnly, plain, plainSynced;
     QElapsedTimer timer;
     for (int i = 0; i < runs; ++i) {
         timer.start();
@@ -64,6 +66,12 @@ int main()
         const qint64 size = overviewPageBytes(brief).size() + briefingPageBytes(brief).size();
         bytesOnly.push_back(timer.nsecsElapsed() / 1e6);
         if (size != total)
+            return 1;
+
+        timer.start();
+        const MissionPages read = readMissionPages(overview, briefing);
+        reading.push_back(timer.nsecsElapsed() / 1e6);
+        if (!read.problems.isEmpty() || read.brief.objectives.size() != brief.objectives.size())
             return 1;
 
         timer.start();
@@ -86,6 +94,7 @@ int main()
     const double mib = double(total) / (1 << 20);
     const double tPages = median(pages);
     const double tBytes = median(bytesOnly);
+    const double tRead = median(reading);
     const double tSave = median(saveOnly);
     const double tPlain = median(plain);
     const double tSynced = median(plainSynced);
@@ -95,6 +104,8 @@ int main()
     std::printf("both pages built and saved: %8.2f ms  %8.1f MiB/s\n", tPages, mib / tPages * 1e3);
     std::printf("  of which building bytes:  %8.2f ms  %8.1f MiB/s\n", tBytes, mib / tBytes * 1e3);
     std::printf("  of which saving (QSaveFile): %6.2f ms  %8.1f MiB/s\n", tSave, mib / tSave * 1e3);
+    std::printf("reading both pages back:    %8.2f ms  %8.1f MiB/s\n", tRead, mib / tRead * 1e3);
+    std::printf("ratio reading / building bytes: %4.2f\n", tRead / tBytes);
     std::printf("plain write of same bytes:  %8.2f ms  %8.1f MiB/s\n", tPlain, mib / tPlain * 1e3);
     std::printf("plain write + fdatasync:    %8.2f ms  %8.1f MiB/s\n", tSynced,
                 mib / tSynced * 1e3);

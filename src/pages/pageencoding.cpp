@@ -4,6 +4,7 @@
 #include <QStringConverter>
 
 #include <array>
+#include <cstring>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -83,15 +84,31 @@ void append(QByteArray &out, QStringView text)
     out.append(encode(text));
 }
 
-bool holds(char32_t codePoint)
+bool encodable(char32_t codePoint)
 {
     if (GetACP() == CP_UTF8)
-        return codePoint <= 0x10FFFF && !QChar::isSurrogate(codePoint);
+        return true;
     if (codePoint > 0xFFFF)
         return false;
     const wchar_t unit = wchar_t(codePoint);
-    QByteArray scratch;
-    return encodeOne(&unit, 1, scratch);
+    QByteArray ignored;
+    return encodeOne(&unit, 1, ignored);
+}
+
+void appendDecoded(QString &out, QByteArrayView bytes)
+{
+    if (GetACP() == CP_UTF8) {
+        out.append(QString::fromUtf8(bytes));
+        return;
+    }
+    if (bytes.isEmpty())
+        return;
+    const int size = int(bytes.size());
+    const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    const qsizetype start = out.size();
+    out.resize(start + needed);
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size,
+                        reinterpret_cast<wchar_t *>(out.data() + start), needed);
 }
 
 #else
@@ -107,6 +124,10 @@ public:
     Cp1250Table()
     {
         m_bytes.fill(-1);
+        // A byte the converter cannot decode reads back as the Latin-1
+        // character of the same number rather than being dropped.
+        for (int b = 0; b < 256; ++b)
+            m_chars[b] = char16_t(b);
         for (int b = 0; b < 128; ++b)
             m_bytes[b] = qint16(b);
         for (int b = 128; b < 256; ++b) {
@@ -118,15 +139,19 @@ public:
                 continue;
             QStringEncoder encoder("windows-1250");
             const QByteArray back = encoder.encode(decoded);
-            if (!encoder.hasError() && back.size() == 1 && back[0] == byte)
+            if (!encoder.hasError() && back.size() == 1 && back[0] == byte) {
                 m_bytes[decoded[0].unicode()] = qint16(b);
+                m_chars[b] = decoded[0].unicode();
+            }
         }
     }
 
     [[nodiscard]] int byteFor(char16_t unit) const { return m_bytes[unit]; }
+    [[nodiscard]] char16_t charFor(uchar byte) const { return m_chars[byte]; }
 
 private:
     std::array<qint16, 0x10000> m_bytes {};
+    std::array<char16_t, 256> m_chars {};
 };
 
 const Cp1250Table &table()
@@ -165,11 +190,6 @@ void append(QByteArray &out, QStringView text)
     });
 }
 
-bool holds(char32_t codePoint)
-{
-    return codePoint <= 0xFFFF && table().byteFor(char16_t(codePoint)) >= 0;
-}
-
 QByteArray encode(QStringView text)
 {
     QByteArray out;
@@ -178,7 +198,59 @@ QByteArray encode(QStringView text)
     return out;
 }
 
+bool encodable(char32_t codePoint)
+{
+    return codePoint <= 0xFFFF && table().byteFor(char16_t(codePoint)) >= 0;
+}
+
+// ASCII is the same in the code page and in Latin-1, whose widening is fast;
+// only the other bytes are then looked up, eight bytes tested at a time.
+void appendDecoded(QString &out, QByteArrayView bytes)
+{
+    const Cp1250Table &t = table();
+    const qsizetype start = out.size();
+    out.append(QLatin1StringView(bytes.data(), bytes.size()));
+    char16_t *dst = reinterpret_cast<char16_t *>(out.data() + start);
+    const auto *src = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 word;
+        std::memcpy(&word, src + i, sizeof word);
+        if ((word & 0x8080808080808080ULL) == 0)
+            continue;
+        for (qsizetype k = i; k < i + 8; ++k) {
+            if (src[k] & 0x80)
+                dst[k] = t.charFor(src[k]);
+        }
+    }
+    for (; i < n; ++i) {
+        if (src[i] & 0x80)
+            dst[i] = t.charFor(src[i]);
+    }
+}
+
 #endif
+
+// The code point of a reference exactly as appendReference() writes it,
+// starting at bytes[at] ('&'), or -1. Sets end past its ';'.
+qint32 referenceAt(QByteArrayView bytes, qsizetype at, qsizetype &end)
+{
+    qsizetype i = at + 1;
+    const qsizetype n = bytes.size();
+    if (i + 1 >= n || bytes[i] != '#' || bytes[i + 1] < '1' || bytes[i + 1] > '9')
+        return -1;
+    qint32 value = 0;
+    for (++i; i < n && bytes[i] >= '0' && bytes[i] <= '9'; ++i) {
+        value = value * 10 + (bytes[i] - '0');
+        if (value > 0x10FFFF)
+            return -1;
+    }
+    if (i >= n || bytes[i] != ';')
+        return -1;
+    end = i + 1;
+    return value;
+}
 
 } // namespace
 
@@ -192,7 +264,45 @@ void appendPageText(QByteArray &out, QStringView text)
     append(out, text);
 }
 
+// References are ASCII in every code page the pages are written in, so they
+// are found in the bytes and only the text between them is decoded. A low
+// surrogate right after a high one would join it into a pair, which the
+// encoder writes as one reference: such a reference is kept as text.
+QString decodePageText(QByteArrayView bytes, PageCharset charset)
+{
+    QString out;
+    out.reserve(bytes.size());
+    const auto appendText = [&out, charset](QByteArrayView text) {
+        if (charset == PageCharset::Utf8)
+            out.append(QString::fromUtf8(text));
+        else
+            appendDecoded(out, text);
+    };
+    qsizetype copied = 0;
+    for (qsizetype amp = bytes.indexOf('&'); amp >= 0; amp = bytes.indexOf('&', amp + 1)) {
+        qsizetype end = 0;
+        const qint32 value = referenceAt(bytes, amp, end);
+        if (value < 0 || encodable(char32_t(value)))
+            continue;
+        appendText(bytes.sliced(copied, amp - copied));
+        copied = amp;
+        if (QChar::isLowSurrogate(char32_t(value)) && !out.isEmpty()
+            && out.back().isHighSurrogate())
+            continue;
+        if (QChar::requiresSurrogates(char32_t(value))) {
+            out.append(QChar(QChar::highSurrogate(char32_t(value))));
+            out.append(QChar(QChar::lowSurrogate(char32_t(value))));
+        } else {
+            out.append(QChar(char16_t(value)));
+        }
+        copied = end;
+        amp = end - 1;
+    }
+    appendText(bytes.sliced(copied));
+    return out;
+}
+
 bool pageCanHold(char32_t codePoint)
 {
-    return codePoint < 0x80 || holds(codePoint);
+    return codePoint < 0x80 || encodable(codePoint);
 }

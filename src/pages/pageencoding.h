@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 #include <QStringView>
 
 // The pages are text in the system's 8-bit code page: the ANSI code page on
@@ -15,3 +17,14 @@ void appendPageText(QByteArray &out, QStringView text);
 // True when the page holds the code point as a character of its code page;
 // false when it carries it as a character reference instead.
 [[nodiscard]] bool pageCanHold(char32_t codePoint);
+
+// How the bytes of a page read back are decoded: in the page's code page, or
+// as UTF-8 where a hand-edited page starts with a UTF-8 byte-order mark.
+enum class PageCharset { CodePage, Utf8 };
+
+// The inverse of encodePageText(). A character reference becomes its character
+// only where encodePageText() writes one, that is for a code point the code
+// page cannot hold; every other reference ("&#65;", "&amp;", "&#x263A;") is
+// text the user typed and stays as it is.
+[[nodiscard]] QString decodePageText(QByteArrayView bytes,
+                                     PageCharset charset = PageCharset::CodePage);

@@ -2,6 +2,7 @@
 
 #include "missionbrief.h"
 #include "pageencoding.h"
+#include "pagelayout.h"
 
 #include <QDir>
 
@@ -20,9 +21,9 @@ public:
         appendPageText(m_bytes, field);
         return *this;
     }
-    PageText &operator<<(QLatin1StringView markup)
+    PageText &operator<<(QByteArrayView markup)
     {
-        m_bytes.append(markup.data(), markup.size());
+        m_bytes.append(markup);
         return *this;
     }
     PageText &operator<<(qsizetype number)
@@ -36,6 +37,11 @@ public:
         *this << text;
         endLine();
     }
+    template<std::size_t N> void lines(const std::array<PageLayout::Line, N> &fixed)
+    {
+        for (const PageLayout::Line text : fixed)
+            line(text);
+    }
 
     [[nodiscard]] QByteArray bytes() const { return m_bytes; }
 
@@ -43,10 +49,7 @@ private:
     QByteArray m_bytes;
 };
 
-using L = QLatin1StringView;
-
-constexpr L metaContentType("<meta http-equiv=\"Content-Type\"");
-constexpr L metaCharset("content=\"text/html; charset=windows-1250\">");
+using namespace PageLayout;
 
 } // namespace
 
@@ -54,32 +57,15 @@ QByteArray overviewPageBytes(const MissionBrief &brief)
 {
     PageText page(512 + brief.missionName.size() + brief.pictureSource.size()
                   + brief.overviewText.size());
-    page.line(L("<html>"));
+    page.lines(overviewHead);
+    page << headingStart << brief.missionName << headingEnd;
     page.endLine();
-    page.line(L("<head>"));
-    page.line(metaContentType);
-    page.line(metaCharset);
-    page.line(L("<meta name=\"GENERATOR\" content=\"VB\">"));
+    page << pictureStart << brief.pictureSource << pictureWidth << brief.pictureWidth
+         << pictureHeight << brief.pictureHeight << pictureEnd;
     page.endLine();
-    page.line(L("<title>Overview</title>"));
-    page.line(L("</head>"));
-    page.endLine();
-    page.line(L("<body bgcolor=\"#FFFFFF\">"));
-    page.endLine();
-    page.line(L("<br>"));
-    page << L("<h2 align=\"center\"><a name=\"Main\">") << brief.missionName << L("</a></h2>");
-    page.endLine();
-    page << L("<p align=\"center\"><img src=\"") << brief.pictureSource << L("\" width=\"")
-         << brief.pictureWidth << L("\" height=\"") << brief.pictureHeight << L("\"></p>");
-    page.endLine();
-    page.line(L("<BR>"));
-    page.line(L("<p>"));
+    page.lines(overviewTextStart);
     page.line(QStringView(brief.overviewText));
-    page.line(L("<br>"));
-    page.line(L("</p>"));
-    page.endLine();
-    page.line(L("</body>"));
-    page.line(L("</html>"));
+    page.lines(overviewTail);
     return page.bytes();
 }
 
@@ -92,55 +78,31 @@ QByteArray briefingPageBytes(const MissionBrief &brief)
         expected += ending.header.size() + ending.description.size();
 
     PageText page(expected);
-    page.line(L("<html>"));
-    page.endLine();
-    page.line(L("<head>"));
-    page.line(metaContentType);
-    page.line(metaCharset);
-    page.line(L("<meta name=\"GENERATOR\" content=\"Microsoft FrontPage Express 2.0\">"));
-    page.line(L("<title>Varnholt Mission</title>"));
-    page.line(L("</head>"));
-    page.endLine();
-    page.line(L("<body bgcolor=\"#FFFFFF\">"));
-    page.endLine();
-    page.line(L("<br>"));
-    page.line(L("<h2><a name=\"Main\"></a></h2>"));
-    page.line(L("<br>"));
-    page.line(L("<h6>"));
+    page.lines(briefingHead);
     page.line(QStringView(brief.notesText));
-    page.line(L("</h6>"));
-    page.line(L("<hr>"));
-    page.line(L("<p><a name=\"Plan\"></a>"));
+    page.lines(notesEnd);
     page.line(QStringView(brief.briefingText));
-    page.line(L("</p>"));
-    page.line(L("<hr>"));
+    page.lines(briefingEnd);
 
     for (qsizetype i = 0; i < brief.objectives.size(); ++i) {
-        page << L("<p><a name = \"OBJ_") << (i + 1) << L("\"></a>") << brief.objectives.at(i);
+        page << objectiveStart << (i + 1) << objectiveAnchorEnd << brief.objectives.at(i);
         page.endLine();
-        page.line(L("</p>"));
-        page.line(L("<hr>"));
-        page.endLine();
+        page.lines(objectiveTail);
     }
 
     for (std::size_t k = 0; k < brief.endings.size(); ++k) {
         const Ending &ending = brief.endings[k];
-        page.line(L("<hr>"));
-        page.line(L("<br>"));
-        page.line(L("<h2>"));
-        page << L("<a name=\"Debriefing:End") << qsizetype(k + 1) << L("\">") << ending.header
-             << L("</a>");
+        page.lines(endingHead);
+        page << endingAnchorStart << qsizetype(k + 1) << endingAnchorEnd << ending.header
+             << endingHeaderEnd;
         page.endLine();
-        page.line(L("</h2>"));
-        page.line(L("<br>"));
-        page << L("<p>") << ending.description << L("</p>");
+        page.lines(endingMiddle);
+        page << descriptionStart << ending.description << descriptionEnd;
         page.endLine();
-        page.line(L("<br>"));
-        page.endLine();
+        page.lines(endingTail);
     }
 
-    page.line(L("</body>"));
-    page.line(L("</html>"));
+    page.lines(pageEnd);
     return page.bytes();
 }
 

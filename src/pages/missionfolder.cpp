@@ -1,0 +1,75 @@
+#include "missionfolder.h"
+
+#include "pagepath.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <optional>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("missionFolder", text);
+}
+
+struct PageFile
+{
+    std::optional<QByteArray> bytes;
+    QString error;
+};
+
+PageFile readPageFile(const QString &folder, const QString &name, qint64 sizeLimit)
+{
+    const QString path = QDir::fromNativeSeparators(pagePath(folder, name));
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    if (!info.isFile())
+        return { std::nullopt, tr("%1 is not a regular file.").arg(shown) };
+    const QString tooLarge
+        = tr("%1 is larger than %2.")
+              .arg(shown, QLocale::c().formattedDataSize(sizeLimit, 0, QLocale::DataSizeIecFormat));
+    if (info.size() > sizeLimit)
+        return { std::nullopt, tooLarge };
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+        return { std::nullopt, tr("%1 cannot be read: %2").arg(shown, file.errorString()) };
+    // The size may have changed since it was checked: read at most one byte
+    // more than allowed, in chunks.
+    QByteArray bytes;
+    bytes.reserve(qMin(info.size(), sizeLimit) + 1);
+    char chunk[1 << 16];
+    while (bytes.size() <= sizeLimit) {
+        const qint64 n = file.read(chunk, qMin<qint64>(sizeof chunk, sizeLimit + 1 - bytes.size()));
+        if (n < 0)
+            return { std::nullopt, tr("%1 cannot be read: %2").arg(shown, file.errorString()) };
+        if (n == 0)
+            break;
+        bytes.append(chunk, n);
+    }
+    if (bytes.size() > sizeLimit)
+        return { std::nullopt, tooLarge };
+    return { bytes, {} };
+}
+
+} // namespace
+
+MissionFolderRead readMissionFolder(const QString &folder, qint64 sizeLimit)
+{
+    const PageFile overview = readPageFile(folder, QStringLiteral("overview.html"), sizeLimit);
+    const PageFile briefing = readPageFile(folder, QStringLiteral("briefing.html"), sizeLimit);
+    MissionFolderRead read;
+    read.pages = readMissionPages(overview.bytes, briefing.bytes);
+    for (const PageFile *page : { &overview, &briefing }) {
+        if (!page->error.isEmpty())
+            read.errors.append(page->error);
+    }
+    return read;
+}

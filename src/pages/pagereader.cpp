@@ -1,0 +1,377 @@
+#include "pagereader.h"
+
+#include "pageencoding.h"
+#include "pagelayout.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+using namespace PageLayout;
+using Page = PageProblem::Page;
+
+// A page straight from the writers is split at CR LF only and matched to the
+// letter, so every byte of a field comes back. Only a page that fails that
+// is read again as edited by hand.
+enum class Mode { AsWritten, HandEdited };
+
+QByteArrayView trimmedEnd(QByteArrayView line)
+{
+    while (!line.isEmpty() && (line.back() == ' ' || line.back() == '\t'))
+        line.chop(1);
+    return line;
+}
+
+class PageLines
+{
+public:
+    PageLines(QByteArrayView page, Mode mode, PageCharset charset)
+        : m_mode(mode)
+        , m_charset(charset)
+    {
+        const char *data = page.data();
+        const qsizetype n = page.size();
+        qsizetype start = 0;
+        qsizetype from = 0;
+        while (start < n) {
+            const void *hit = std::memchr(data + from, '\n', size_t(n - from));
+            if (!hit) {
+                m_lines.append(page.sliced(start));
+                break;
+            }
+            const qsizetype lf = static_cast<const char *>(hit) - data;
+            const bool cr = lf > start && data[lf - 1] == '\r';
+            if (mode == Mode::AsWritten && !cr) {
+                from = lf + 1;
+                continue;
+            }
+            m_lines.append(page.sliced(start, lf - start - (cr ? 1 : 0)));
+            start = from = lf + 1;
+        }
+    }
+
+    [[nodiscard]] qsizetype count() const { return m_lines.size(); }
+
+    // The line as it is compared with the frame.
+    [[nodiscard]] QByteArrayView line(qsizetype i) const
+    {
+        return m_mode == Mode::AsWritten ? m_lines.at(i) : trimmedEnd(m_lines.at(i));
+    }
+    [[nodiscard]] QByteArrayView raw(qsizetype i) const { return m_lines.at(i); }
+
+    [[nodiscard]] QString text(QByteArrayView bytes) const
+    {
+        return decodePageText(bytes, m_charset);
+    }
+
+    // Lines first to last - 1 as one multi-line field, its lines joined by
+    // CR LF as the window stores them.
+    [[nodiscard]] QString field(qsizetype first, qsizetype last) const
+    {
+        if (m_mode == Mode::AsWritten) {
+            const char *begin = m_lines.at(first).data();
+            const QByteArrayView end = m_lines.at(last - 1);
+            return text(QByteArrayView(begin, end.data() + end.size() - begin));
+        }
+        QByteArray joined;
+        for (qsizetype i = first; i < last; ++i) {
+            if (i > first)
+                joined.append("\r\n", 2);
+            joined.append(m_lines.at(i));
+        }
+        return text(joined);
+    }
+
+private:
+    QList<QByteArrayView> m_lines;
+    Mode m_mode;
+    PageCharset m_charset;
+};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("pageReader", text);
+}
+
+QString describeLine(QByteArrayView line)
+{
+    return line.isEmpty() ? tr("an empty line") : QString::fromLatin1(line);
+}
+
+// Matches lines against the frame and keeps the first place where it breaks.
+class Frame
+{
+public:
+    explicit Frame(const PageLines &lines)
+        : m_lines(lines)
+    {
+    }
+
+    [[nodiscard]] bool failed() const { return m_problem.has_value(); }
+    [[nodiscard]] const std::optional<PageProblem> &problem() const { return m_problem; }
+
+    bool fail(qsizetype i, const QString &expected)
+    {
+        if (m_problem)
+            return false;
+        PageProblem problem;
+        problem.line = int(std::min<qsizetype>(i, INT_MAX - 1) + 1);
+        problem.expected
+            = i < m_lines.count() ? expected : tr("%1 (the page ends before it)").arg(expected);
+        m_problem = problem;
+        return false;
+    }
+
+    bool expect(qsizetype i, QByteArrayView line)
+    {
+        if (failed())
+            return false;
+        if (i >= 0 && i < m_lines.count() && m_lines.line(i) == line)
+            return true;
+        return fail(i, describeLine(line));
+    }
+
+    template<std::size_t N> bool expect(qsizetype first, const std::array<Line, N> &lines)
+    {
+        for (std::size_t k = 0; k < N; ++k) {
+            if (!expect(first + qsizetype(k), lines[k]))
+                return false;
+        }
+        return true;
+    }
+
+    // As expect(), last line first: for the lines that are found from the
+    // end of the page, so that a page cut short breaks at its end.
+    template<std::size_t N> bool expectBackwards(qsizetype first, const std::array<Line, N> &lines)
+    {
+        for (std::size_t k = N; k-- > 0;) {
+            if (!expect(first + qsizetype(k), lines[k]))
+                return false;
+        }
+        return true;
+    }
+
+    // The bytes between start and end on line i.
+    std::optional<QByteArrayView> between(qsizetype i, QByteArrayView start, QByteArrayView end)
+    {
+        if (failed())
+            return std::nullopt;
+        if (i >= 0 && i < m_lines.count()) {
+            const QByteArrayView line = m_lines.line(i);
+            if (line.size() >= start.size() + end.size() && line.startsWith(start)
+                && line.endsWith(end))
+                return line.sliced(start.size(), line.size() - start.size() - end.size());
+        }
+        fail(i,
+             tr("a line starting %1 and ending %2")
+                 .arg(QString::fromLatin1(start), QString::fromLatin1(end)));
+        return std::nullopt;
+    }
+
+private:
+    const PageLines &m_lines;
+    std::optional<PageProblem> m_problem;
+};
+
+std::optional<PageProblem> readOverview(const PageLines &lines, MissionBrief &brief)
+{
+    Frame frame(lines);
+    frame.expect(0, overviewHead);
+    const qsizetype heading = overviewHead.size();
+    const auto name = frame.between(heading, headingStart, headingEnd);
+    const auto picture = frame.between(heading + 1, pictureStart, pictureEnd);
+    if (frame.failed())
+        return frame.problem();
+    // The source is free text that may itself hold " width=": split from the right.
+    const qsizetype heightAt = picture->lastIndexOf(pictureHeight);
+    const qsizetype widthAt
+        = heightAt < 0 ? -1 : picture->first(heightAt).lastIndexOf(pictureWidth);
+    if (widthAt < 0) {
+        frame.fail(heading + 1,
+                   tr("a line %1SOURCE%2WIDTH%3HEIGHT%4")
+                       .arg(QString::fromLatin1(pictureStart), QString::fromLatin1(pictureWidth),
+                            QString::fromLatin1(pictureHeight), QString::fromLatin1(pictureEnd)));
+        return frame.problem();
+    }
+    const qsizetype textStart = heading + 2 + qsizetype(overviewTextStart.size());
+    frame.expect(heading + 2, overviewTextStart);
+    const qsizetype tail = qMax(lines.count() - qsizetype(overviewTail.size()), textStart + 1);
+    frame.expectBackwards(tail, overviewTail);
+    if (frame.failed())
+        return frame.problem();
+
+    brief.missionName = lines.text(*name);
+    brief.pictureSource = lines.text(picture->first(widthAt));
+    const qsizetype widthStart = widthAt + pictureWidth.size();
+    brief.pictureWidth = lines.text(picture->sliced(widthStart, heightAt - widthStart));
+    brief.pictureHeight = lines.text(picture->sliced(heightAt + pictureHeight.size()));
+    brief.overviewText = lines.field(textStart, tail);
+    return std::nullopt;
+}
+
+QByteArray numbered(QByteArrayView start, qsizetype n, QByteArrayView end)
+{
+    QByteArray line;
+    line.reserve(start.size() + end.size() + 8);
+    line.append(start).append(QByteArray::number(n)).append(end);
+    return line;
+}
+
+// The number of the objective whose anchor begins line, as the writer spells
+// it (no sign, no leading zero), or -1; text is set to the rest of the line.
+qsizetype objectiveNumber(QByteArrayView line, QByteArrayView &text)
+{
+    if (!line.startsWith(objectiveStart))
+        return -1;
+    line = line.sliced(objectiveStart.size());
+    qsizetype digits = 0;
+    qsizetype number = 0;
+    while (digits < line.size() && digits < 9 && line[digits] >= '0' && line[digits] <= '9')
+        number = number * 10 + (line[digits++] - '0');
+    if (digits == 0 || line[0] == '0' || !line.sliced(digits).startsWith(objectiveAnchorEnd))
+        return -1;
+    text = line.sliced(digits + objectiveAnchorEnd.size());
+    return number;
+}
+
+bool readEnding(Frame &frame, const PageLines &lines, qsizetype first, int k, Ending &ending)
+{
+    frame.expectBackwards(first + 7, endingTail);
+    const auto description = frame.between(first + 6, descriptionStart, descriptionEnd);
+    frame.expectBackwards(first + 4, endingMiddle);
+    const auto header = frame.between(first + 3, numbered(endingAnchorStart, k, endingAnchorEnd),
+                                      endingHeaderEnd);
+    frame.expectBackwards(first, endingHead);
+    if (frame.failed())
+        return false;
+    ending = { lines.text(*header), lines.text(*description) };
+    return true;
+}
+
+std::optional<PageProblem> readBriefing(const PageLines &lines, MissionBrief &brief)
+{
+    Frame frame(lines);
+    const qsizetype notesStart = briefingHead.size();
+    if (!frame.expect(0, briefingHead))
+        return frame.problem();
+
+    // The endings, the objectives and the close of the briefing text are
+    // read from the end, so that the texts above them may hold any line.
+    const qsizetype firstObjective
+        = notesStart + 1 + qsizetype(notesEnd.size()) + 1 + qsizetype(briefingEnd.size());
+    const qsizetype endingsStart
+        = qMax(lines.count() - 6 * endingLines - qsizetype(pageEnd.size()), firstObjective);
+    if (!frame.expectBackwards(endingsStart + 6 * endingLines, pageEnd))
+        return frame.problem();
+    std::array<Ending, 6> endings;
+    for (int k = 6; k >= 1; --k) {
+        if (!readEnding(frame, lines, endingsStart + (k - 1) * endingLines, k, endings[k - 1]))
+            return frame.problem();
+    }
+
+    // With objectives the endings follow an empty line, without them "<hr>".
+    qsizetype count = 0;
+    QByteArrayView text;
+    const qsizetype last = endingsStart - objectiveLines;
+    if (last >= firstObjective && lines.line(endingsStart - 1).isEmpty()) {
+        count = objectiveNumber(lines.raw(last), text);
+        if (count < 0) {
+            frame.fail(last, tr("a line starting %1").arg(QString::fromLatin1(objectiveStart)));
+            return frame.problem();
+        }
+    }
+    QStringList objectives;
+    for (qsizetype i = 0; i < count; ++i) {
+        const qsizetype n = count - i;
+        const qsizetype at = endingsStart - (i + 1) * objectiveLines;
+        if (at < firstObjective || objectiveNumber(lines.raw(at), text) != n) {
+            const QByteArray anchor = numbered(objectiveStart, n, objectiveAnchorEnd);
+            frame.fail(at, tr("a line starting %1").arg(QLatin1String(anchor)));
+            return frame.problem();
+        }
+        if (!frame.expect(at + 1, objectiveTail))
+            return frame.problem();
+        objectives.append(lines.text(text));
+    }
+    std::reverse(objectives.begin(), objectives.end());
+
+    const qsizetype close = endingsStart - count * objectiveLines - qsizetype(briefingEnd.size());
+    if (!frame.expectBackwards(close, briefingEnd))
+        return frame.problem();
+
+    // The first place where the notes can end and the briefing text begin.
+    const qsizetype plan = qsizetype(notesEnd.size());
+    qsizetype split = -1;
+    std::optional<PageProblem> miss;
+    for (qsizetype i = notesStart + 1; i + plan < close && split < 0; ++i) {
+        if (lines.line(i) != notesEnd[0])
+            continue;
+        Frame candidate(lines);
+        if (candidate.expect(i, notesEnd))
+            split = i;
+        else if (!miss)
+            miss = candidate.problem();
+    }
+    if (split < 0) {
+        if (miss)
+            return miss;
+        frame.fail(notesStart + 1, describeLine(notesEnd[0]));
+        return frame.problem();
+    }
+
+    brief.notesText = lines.field(notesStart, split);
+    brief.briefingText = lines.field(split + plan, close);
+    brief.objectives = objectives;
+    brief.objectiveCount = QString::number(count);
+    brief.endings = endings;
+    return std::nullopt;
+}
+
+// A page reader fills the fields of its page only once it has found the
+// whole frame, so a page with a problem changes nothing.
+using PageRead = std::optional<PageProblem> (*)(const PageLines &, MissionBrief &);
+
+std::optional<PageProblem> readPage(QByteArrayView bytes, PageRead read, MissionBrief &brief)
+{
+    constexpr QByteArrayView bom = "\xEF\xBB\xBF";
+    const bool utf8 = bytes.startsWith(bom);
+    if (!utf8 && !read(PageLines(bytes, Mode::AsWritten, PageCharset::CodePage), brief))
+        return std::nullopt;
+    return read(PageLines(utf8 ? bytes.sliced(bom.size()) : bytes, Mode::HandEdited,
+                          utf8 ? PageCharset::Utf8 : PageCharset::CodePage),
+                brief);
+}
+
+} // namespace
+
+MissionPages readMissionPages(const std::optional<QByteArray> &overviewBytes,
+                              const std::optional<QByteArray> &briefingBytes)
+{
+    MissionPages pages;
+    pages.hasOverview = overviewBytes.has_value();
+    pages.hasBriefing = briefingBytes.has_value();
+    const auto readOne
+        = [&pages](const std::optional<QByteArray> &bytes, PageRead read, Page page) {
+              if (!bytes)
+                  return;
+              if (auto problem = readPage(*bytes, read, pages.brief)) {
+                  problem->page = page;
+                  pages.problems.append(*problem);
+              }
+          };
+    readOne(overviewBytes, &readOverview, Page::Overview);
+    readOne(briefingBytes, &readBriefing, Page::Briefing);
+    return pages;
+}
+
+QString describeProblem(const PageProblem &problem)
+{
+    const QString page = problem.page == Page::Overview ? QStringLiteral("overview.html")
+                                                        : QStringLiteral("briefing.html");
+    return tr("%1, line %2: expected %3").arg(page).arg(problem.line).arg(problem.expected);
+}
