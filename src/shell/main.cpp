@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -14,6 +16,7 @@ int main(int argc, char *argv[])
     frmMain window(prompter);
     QString error;
     if (!window.load(settingsFilePath(), &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
         static_cast<Prompter &>(prompter).message(
             error, QApplication::translate("main", "Quillmark"), Prompter::Icon::Critical);
         return 1;

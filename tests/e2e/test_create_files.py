@@ -137,8 +137,8 @@ def ini_for(folder):
     return b'"' + os.fsencode(folder) + b'"\r\n'
 
 
-def compare_page(folder, name, replacements):
-    with open(os.path.join(GOLDEN, name), "rb") as f:
+def compare_page(folder, name, replacements, golden=None):
+    with open(os.path.join(GOLDEN, golden or name), "rb") as f:
         expected = f.read()
     for key, value in replacements.items():
         expected = expected.replace(key, value)
@@ -175,7 +175,8 @@ def journey_create_files():
         press_button_in_box(app, ("OK", "&OK"))
         replacements = {b"@PICTURE_SOURCE@": os.fsencode(mission)}
         compare_page(mission, "overview.html", replacements)
-        compare_page(mission, "briefing.html", replacements)
+        # The briefing of a mission without objectives is the page golden one.
+        compare_page(mission, "briefing.html", replacements, "../pages/briefing_start.html")
         if program.proc.poll() is not None:
             raise Failure("the program ended after Create Files")
     finally:

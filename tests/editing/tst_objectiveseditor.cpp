@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "editingwindow.h"
 #include "frmeditobj.h"
 #include "objectiveseditor.h"
@@ -18,10 +19,6 @@ QStringList items(const QListWidget *list)
     return out;
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 } // namespace
 

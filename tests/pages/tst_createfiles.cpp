@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "createfiles.h"
 #include "missionbrief.h"
 #include "pagewriters.h"
@@ -22,18 +23,7 @@ const QString heightOdd = QStringLiteral("Height must be even number");
 const QString created = QStringLiteral("Files Created!");
 const QByteArray oldPage = "old page\r\n";
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Every box the command shows has the title, icon and buttons its text calls for.
 void verifyBox(const ScriptedPrompter::Shown &box)
@@ -193,8 +183,8 @@ void TestCreateFiles::checksInOrder()
     QVERIFY(dir.isValid());
     const QString overview = dir.filePath(QStringLiteral("overview.html"));
     const QString briefing = dir.filePath(QStringLiteral("briefing.html"));
-    writeFile(overview, oldPage);
-    writeFile(briefing, oldPage);
+    QVERIFY(writeFile(overview, oldPage));
+    QVERIFY(writeFile(briefing, oldPage));
 
     MissionBrief brief;
     brief.missionName = name;

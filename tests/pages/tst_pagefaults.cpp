@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "createfiles.h"
 #include "missionbrief.h"
 #include "pagewriters.h"
@@ -22,17 +23,7 @@ namespace {
 
 const QByteArray oldPage = "old page\r\n";
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QString reasonFor(int error)
 {

@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "missionbrief.h"
 #include "pageencoding.h"
 #include "pagerecords.h"
@@ -12,11 +13,6 @@ namespace {
 
 using PageBytes = QByteArray (*)(const MissionBrief &);
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 int lineCount(const QByteArray &page)
 {

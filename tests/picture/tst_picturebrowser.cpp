@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "clickablelabel.h"
 #include "frmpreview.h"
 #include "imagebox.h"
@@ -37,12 +38,6 @@ QByteArray bmpHeader(qint32 width, qint32 height, quint32 dataSize)
     return bytes;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // The main window's picture controls, with the size validation attached.
 struct PictureTab
@@ -127,7 +122,7 @@ void tst_PictureBrowser::initTestCase()
     QVERIFY(QImage(10000, 2, QImage::Format_Grayscale8).save(path("long.jpg")));
 
     // Qt reads GIF but cannot write it: a 1 x 1 GIF by hand.
-    writeFile(path("dot.gif"),
+    QVERIFY(writeFile(path("dot.gif"),
               QByteArray::fromHex("474946383961"
                                   "01000100"
                                   "800000"
@@ -138,16 +133,16 @@ void tst_PictureBrowser::initTestCase()
                                   "00"
                                   "02024401"
                                   "00"
-                                  "3b"));
+                                  "3b")));
     QByteArray topDown = bmpHeader(2, -3, 24);
     topDown.append(QByteArray(24, '\x7f'));
-    writeFile(path("topdown.bmp"), topDown);
-    writeFile(path("huge.bmp"), bmpHeader(30000, 30000, 0));
-    writeFile(path("notes.jpg"), "These are notes, not a picture.\r\n");
-    writeFile(path("empty.bmp"), {});
+    QVERIFY(writeFile(path("topdown.bmp"), topDown));
+    QVERIFY(writeFile(path("huge.bmp"), bmpHeader(30000, 30000, 0)));
+    QVERIFY(writeFile(path("notes.jpg"), "These are notes, not a picture.\r\n"));
+    QVERIFY(writeFile(path("empty.bmp"), {}));
     QFile whole(path("wide.jpg"));
     QVERIFY(whole.open(QIODevice::ReadOnly));
-    writeFile(path("cut.jpg"), whole.read(200));
+    QVERIFY(writeFile(path("cut.jpg"), whole.read(200)));
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.jpg")));
 }
 

@@ -4,6 +4,9 @@
 #include "scriptedprompter.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +51,16 @@ protected:
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    // Types an objective and presses "Add Objective", as a user does.
+    void addObjective(const QString &text)
+    {
+        find<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        auto *box = find<QLineEdit>("txtObjective");
+        box->clear();
+        QTest::keyClicks(box, text);
+        QTest::mouseClick(find<QPushButton>("Command2"), Qt::LeftButton);
     }
 
     ScriptedPrompter m_prompter;

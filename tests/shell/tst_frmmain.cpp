@@ -1,3 +1,5 @@
+#include "testfiles.h"
+#include "pagerecords.h"
 #include "controls.h"
 #include "frmmain.h"
 #include "mainwindowfixture.h"
@@ -23,18 +25,7 @@ using Button = Prompter::Button;
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
-QByteArray golden(const QString &name)
-{
-    return readFile(QStringLiteral(QUILLMARK_TEST_DATA "/pages/") + name);
-}
 
 // The Tab key's order as the window's users know it.
 const QStringList listedTabOrder {
@@ -102,7 +93,6 @@ private Q_SLOTS:
     void controlsAreNotClipped();
 
 private:
-    void addObjective(const QString &text);
 };
 
 void tst_frmMain::initTestCase()
@@ -119,15 +109,6 @@ void tst_frmMain::init()
 void tst_frmMain::cleanup()
 {
     destroyWindow();
-}
-
-void tst_frmMain::addObjective(const QString &text)
-{
-    // The objectives rules are wired from outside the window; here the list
-    // and its count are set as those rules leave them.
-    auto *list = find<QListWidget>("List1");
-    list->addItem(text);
-    find<QLabel>("Label16")->setText(QString::number(list->count()));
 }
 
 void tst_frmMain::freshWindowHoldsStartingRecord()

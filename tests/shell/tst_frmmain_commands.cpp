@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "controls.h"
 #include "filelist.h"
 #include "folderlist.h"
@@ -26,13 +27,6 @@ using Button = Prompter::Button;
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 // The shown windows of the program with that object name.
 QList<QWidget *> shownWindows(const char *name)
@@ -46,10 +40,6 @@ QList<QWidget *> shownWindows(const char *name)
     return found;
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void clickItem(QListWidget *list, int row)
 {
@@ -106,7 +96,6 @@ private:
         find<QTabWidget>("SSTab1")->setCurrentIndex(0);
         find<QTabWidget>("SSTab3")->setCurrentIndex(index);
     }
-    void addObjective(const QString &text);
     QString choosePicture(int width, int height);
 };
 
@@ -124,15 +113,6 @@ void tst_frmMainCommands::init()
 void tst_frmMainCommands::cleanup()
 {
     destroyWindow();
-}
-
-void tst_frmMainCommands::addObjective(const QString &text)
-{
-    showBriefingTab();
-    auto *box = find<QLineEdit>("txtObjective");
-    box->clear();
-    QTest::keyClicks(box, text);
-    QTest::mouseClick(find<QPushButton>("Command2"), Qt::LeftButton);
 }
 
 // Makes a BMP of that size in the temporary folder, points the picture folder

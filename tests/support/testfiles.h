@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QString>
+
+// A file's bytes, or none where it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+[[nodiscard]] inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Deletes the windows that closed with deleteLater() or WA_DeleteOnClose.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
