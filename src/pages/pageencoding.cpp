@@ -196,3 +196,13 @@ bool pageCanHold(char32_t codePoint)
 {
     return codePoint < 0x80 || holds(codePoint);
 }
+
+QString decodePageText(QByteArrayView bytes)
+{
+#ifdef Q_OS_WIN
+    QStringDecoder decoder(QStringConverter::System);
+#else
+    QStringDecoder decoder("windows-1250");
+#endif
+    return decoder.decode(bytes);
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 #include <QStringView>
 
 // The pages are text in the system's 8-bit code page: the ANSI code page on
@@ -15,3 +17,7 @@ void appendPageText(QByteArray &out, QStringView text);
 // True when the page holds the code point as a character of its code page;
 // false when it carries it as a character reference instead.
 [[nodiscard]] bool pageCanHold(char32_t codePoint);
+
+// The page's bytes read back as text in the same code page; character
+// references stay as written.
+[[nodiscard]] QString decodePageText(QByteArrayView bytes);
