@@ -1,9 +1,14 @@
 #pragma once
 
+#include "filelist.h"
+#include "folderlist.h"
 #include "frmmain.h"
 #include "scriptedprompter.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +53,34 @@ protected:
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void showPictureTab(int index)
+    {
+        find<QTabWidget>("SSTab1")->setCurrentIndex(0);
+        find<QTabWidget>("SSTab3")->setCurrentIndex(index);
+    }
+
+    // Makes a BMP of that size in the temporary folder, points the picture
+    // folder list at it and clicks the file; returns the picture's path.
+    QString choosePicture(int width, int height)
+    {
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(QColor(40, 90, 160));
+        const QString path = m_folder->filePath(QStringLiteral("raid.bmp"));
+        if (!picture.save(path, "BMP"))
+            return {};
+
+        showPictureTab(0);
+        if (!find<FolderList>("Dir2")->setPath(m_folder->path()))
+            return {};
+        auto *files = find<FileList>("File1");
+        const auto items = files->findItems(QStringLiteral("raid.bmp"), Qt::MatchExactly);
+        if (items.size() != 1)
+            return {};
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(items.first()).center());
+        return QDir::toNativeSeparators(path);
     }
 
     ScriptedPrompter m_prompter;
