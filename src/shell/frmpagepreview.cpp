@@ -124,6 +124,9 @@ frmPagePreview::frmPagePreview(BriefSource brief, FieldShower showField, QWidget
     lblChecks = named(new QLabel(tr("Checks"), this), "lblChecks");
     lstChecks = named(new QListWidget(this), "lstChecks");
     lstChecks->setAccessibleName(tr("Checks"));
+    lstChecks->setWordWrap(true);
+    lstChecks->setResizeMode(QListView::Adjust);
+    lstChecks->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lblChecks->setBuddy(lstChecks);
     connect(lstChecks, &QListWidget::itemActivated, this, &frmPagePreview::showFinding);
 
