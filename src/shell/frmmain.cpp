@@ -60,6 +60,7 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     setFixedSize(client.width(), client.height() + menuHeight);
 
     wireCommands();
+    wirePreview();
 
     txtMission->setFocus();
 }

@@ -3,6 +3,7 @@
 #include "pause.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -10,6 +11,7 @@
 #include <initializer_list>
 
 class ClickableLabel;
+class frmPagePreview;
 class DriveList;
 class FileList;
 class FolderList;
@@ -29,6 +31,7 @@ class QPushButton;
 class QStyle;
 class QTabWidget;
 class ShellFolders;
+enum class CheckedField;
 struct CreateFilesOutcome;
 struct MissionBrief;
 
@@ -59,6 +62,13 @@ public:
     // focus the outcome asks for.
     void createFiles();
 
+    // "Preview Pages": opens the one page preview beside the window, or
+    // raises it.
+    void openPagePreview();
+    // Shows the tab that holds the field and puts the focus in it; `index` is
+    // the objective row from 1 or the ending's number.
+    void showField(CheckedField field, int index);
+
     // Waits `seconds` while the window's events go on being handled.
     void Pause(double seconds);
 
@@ -80,6 +90,8 @@ private:
     void buildBriefingTab(QWidget *page);
     void buildEndingTabs();
     void wireCommands();
+    void wirePreview();
+    void schedulePreview();
     void applyOutcome(const CreateFilesOutcome &outcome);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
@@ -159,4 +171,5 @@ private:
     PictureBrowser *m_picture = nullptr;
     QList<QLabel *> m_autoSized;
     QStyle *m_tabStyle = nullptr;
+    QPointer<frmPagePreview> m_pagePreview;
 };

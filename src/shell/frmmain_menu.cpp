@@ -30,6 +30,10 @@ void frmMain::buildMenuBar()
     connect(addCommand(file, tr("&Quit"), "mnuQuit", QKeySequence(Qt::CTRL | Qt::Key_Q)), &QAction::triggered,
             this, &QWidget::close);
 
+    QMenu *view = named(m_menuBar->addMenu(tr("&View")), "mnuView");
+    connect(addCommand(view, tr("&Preview Pages"), "mnuPreview", QKeySequence(Qt::Key_F5)),
+            &QAction::triggered, this, &frmMain::openPagePreview);
+
     QMenu *help = named(m_menuBar->addMenu(tr("&Help")), "mnuHelp");
     connect(addCommand(help, tr("&About Quillmark"), "mnuAbout"), &QAction::triggered, this,
             [this] { frmAbout::showAbout(m_prompter, this); });

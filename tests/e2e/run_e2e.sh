@@ -78,7 +78,7 @@ unset QT_QPA_PLATFORM
 # them up over every journey.
 passed=0
 failed=0
-for script in test_create_files.py test_editing_journey.py; do
+for script in test_create_files.py test_editing_journey.py test_preview_journey.py; do
     timeout 120 "$python" "$here/$script" "$bin" "$here/../data/e2e" "$work" | tee "$work/$script.log"
     status=${PIPESTATUS[0]}
     counts=$(tail -n 1 "$work/$script.log")

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "filelist.h"
+#include "folderlist.h"
 #include "frmmain.h"
 #include "scriptedprompter.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QDir>
+#include <QImage>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +65,34 @@ protected:
         box->clear();
         QTest::keyClicks(box, text);
         QTest::mouseClick(find<QPushButton>("Command2"), Qt::LeftButton);
+    }
+
+    void showPictureTab(int index)
+    {
+        find<QTabWidget>("SSTab1")->setCurrentIndex(0);
+        find<QTabWidget>("SSTab3")->setCurrentIndex(index);
+    }
+
+    // Makes a BMP of that size in the temporary folder, points the picture
+    // folder list at it and clicks the file; returns the picture's path.
+    QString choosePicture(int width, int height)
+    {
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(QColor(40, 90, 160));
+        const QString path = m_folder->filePath(QStringLiteral("raid.bmp"));
+        if (!picture.save(path, "BMP"))
+            return {};
+
+        showPictureTab(0);
+        if (!find<FolderList>("Dir2")->setPath(m_folder->path()))
+            return {};
+        auto *files = find<FileList>("File1");
+        const auto items = files->findItems(QStringLiteral("raid.bmp"), Qt::MatchExactly);
+        if (items.size() != 1)
+            return {};
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(items.first()).center());
+        return QDir::toNativeSeparators(path);
     }
 
     ScriptedPrompter m_prompter;

@@ -91,12 +91,6 @@ private Q_SLOTS:
 
 private:
     void showBriefingTab() { find<QTabWidget>("SSTab1")->setCurrentIndex(1); }
-    void showPictureTab(int index)
-    {
-        find<QTabWidget>("SSTab1")->setCurrentIndex(0);
-        find<QTabWidget>("SSTab3")->setCurrentIndex(index);
-    }
-    QString choosePicture(int width, int height);
 };
 
 void tst_frmMainCommands::initTestCase()
@@ -113,28 +107,6 @@ void tst_frmMainCommands::init()
 void tst_frmMainCommands::cleanup()
 {
     destroyWindow();
-}
-
-// Makes a BMP of that size in the temporary folder, points the picture folder
-// list at it and clicks the file; returns the picture's path.
-QString tst_frmMainCommands::choosePicture(int width, int height)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(QColor(40, 90, 160));
-    const QString path = m_folder->filePath(QStringLiteral("raid.bmp"));
-    if (!picture.save(path, "BMP"))
-        return {};
-
-    showPictureTab(0);
-    auto *folders = find<FolderList>("Dir2");
-    if (!folders->setPath(m_folder->path()))
-        return {};
-    auto *files = find<FileList>("File1");
-    const auto items = files->findItems(QStringLiteral("raid.bmp"), Qt::MatchExactly);
-    if (items.size() != 1)
-        return {};
-    clickItem(files, files->row(items.first()));
-    return QDir::toNativeSeparators(path);
 }
 
 void tst_frmMainCommands::addObjectiveShowsConfirmationInTheBox()
