@@ -2,6 +2,8 @@
 
 #include "pagepath.h"
 
+#include <functional>
+
 struct MissionBrief;
 class Prompter;
 
@@ -22,5 +24,7 @@ struct CreateFilesOutcome
     Field focus = Field::None;
 };
 
+// `written` runs once both pages are written, before "Files Created!" shows.
 [[nodiscard]] CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter,
-                                             PathStyle style = nativePathStyle());
+                                             PathStyle style = nativePathStyle(),
+                                             const std::function<void()> &written = {});

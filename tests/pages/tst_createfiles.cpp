@@ -65,6 +65,8 @@ class TestCreateFiles : public QObject
 private Q_SLOTS:
     void checksInOrder_data();
     void checksInOrder();
+    void widthFollowsTheLocale_data();
+    void widthFollowsTheLocale();
 };
 
 void TestCreateFiles::checksInOrder_data()
@@ -230,6 +232,43 @@ void TestCreateFiles::checksInOrder()
         QCOMPARE(readFile(overview), oldPage);
         QCOMPARE(readFile(briefing), oldPage);
     }
+}
+
+void TestCreateFiles::widthFollowsTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("decimal comma under Czech") << "cs_CZ"
+                                               << "4,0" << created;
+    QTest::newRow("odd decimal comma under Czech") << "cs_CZ"
+                                                   << "3,0" << widthOdd;
+    QTest::newRow("group separator is no number") << "de_DE"
+                                                  << "1.000" << widthOdd;
+    QTest::newRow("decimal point in C") << "C"
+                                        << "4.0" << created;
+}
+
+void TestCreateFiles::widthFollowsTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, width);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    MissionBrief brief;
+    brief.missionName = QStringLiteral("Raid");
+    brief.objectiveCount = QStringLiteral("1");
+    brief.pictureWidth = width;
+    brief.pictureHeight = QStringLiteral("64");
+    brief.saveFolder = dir.path();
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    ScriptedPrompter prompter;
+    const bool written = createFiles(brief, prompter, PathStyle::Posix).result == Result::Written;
+    QLocale::setDefault(before);
+    QCOMPARE(written, shown == created);
+    QCOMPARE(prompter.texts(), QStringList { shown });
 }
 
 QTEST_GUILESS_MAIN(TestCreateFiles)
