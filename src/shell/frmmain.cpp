@@ -4,6 +4,8 @@
 #include "drivelist.h"
 #include "filelist.h"
 #include "folderlist.h"
+#include "framefit.h"
+#include "labelsizer.h"
 #include "missionbrief.h"
 #include "multilinetext.h"
 #include "pause.h"
@@ -40,15 +42,10 @@ frmMain::frmMain(Prompter &prompter, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark-32.png")));
     setBackgroundRole(QPalette::Window);
     initResources();
-    // The layout was drawn for the classic dialog font, whose 8 points are
-    // about as wide as 7.5 points of its substitutes.
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setPointSizeF(7.5);
-    setFont(dialogFont);
-
     buildWindow();
     autoSizeLabels(
         { Label20, Label19, Label21, lblPicWidth, Label23, lblPicHeight, Label17, Label16 });
+    keepInsideFrames(this);
 
     // The client area's corner sits at a fixed place on the screen.
     const QRect client = Twips::toPixels(480, 975, 5535, 7920);
@@ -96,7 +93,15 @@ MissionBrief frmMain::brief() const
 
 void frmMain::createFiles()
 {
-    applyOutcome(::createFiles(brief(), m_prompter));
+    // The list is left as the briefing writer leaves it before the success
+    // message shows.
+    const auto selectLastObjective = [this] {
+        if (List1->count() == 0)
+            return;
+        List1->setCurrentRow(List1->count() - 1);
+        List1->setFocus();
+    };
+    applyOutcome(::createFiles(brief(), m_prompter, nativePathStyle(), selectLastObjective));
 }
 
 void frmMain::applyOutcome(const CreateFilesOutcome &outcome)
@@ -118,10 +123,6 @@ void frmMain::applyOutcome(const CreateFilesOutcome &outcome)
     case CreateFilesOutcome::Field::None:
         break;
     }
-    if (outcome.result == CreateFilesOutcome::Result::Written && List1->count() > 0) {
-        List1->setCurrentRow(List1->count() - 1);
-        List1->setFocus();
-    }
 }
 
 void frmMain::Pause(double seconds)
@@ -138,6 +139,9 @@ void frmMain::registerFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("News Gothic MT"), sans);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // No free face is as heavy; asked for at black weight, DejaVu Sans comes
+    // closest with its bold face.
+    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"));
 }
 
 void frmMain::keyPressEvent(QKeyEvent *event)
@@ -156,24 +160,8 @@ void frmMain::keyPressEvent(QKeyEvent *event)
 
 void frmMain::autoSizeLabels(std::initializer_list<QLabel *> labels)
 {
-    for (QLabel *label : labels) {
-        label->adjustSize();
-        m_autoSized.append(label);
-        label->parentWidget()->installEventFilter(this);
-    }
-}
-
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    // A label's new text asks its container for a new layout; the labels
-    // sized to their text follow it.
-    if (event->type() == QEvent::LayoutRequest) {
-        for (QLabel *label : std::as_const(m_autoSized)) {
-            if (label->parent() == watched)
-                label->adjustSize();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    for (QLabel *label : labels)
+        LabelSizer::track(label);
 }
 
 namespace {

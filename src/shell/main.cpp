@@ -1,3 +1,4 @@
+#include "dialogfont.h"
 #include "frmmain.h"
 #include "messageboxprompter.h"
 #include "settingsfile.h"
@@ -10,12 +11,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillmark"));
+    // No display name: Qt would append it to every window's title.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillmark"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(QUILLMARK_VERSION_MAJOR)
                                             .arg(QUILLMARK_VERSION_MINOR)
                                             .arg(QUILLMARK_VERSION_PATCH));
-    frmMain::registerFontSubstitutes();
+    useDialogFont();
 
     MessageBoxPrompter prompter;
     frmMain window(prompter);
@@ -35,6 +37,8 @@ int main(int argc, char *argv[])
             text, QApplication::translate("main", "Quillmark"), Prompter::Icon::Critical);
         return 1;
     }
+    // The start-up report stands alone; every later box sits over the window.
+    prompter.setParentWindow(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogfont.h"
 #include "frmmain.h"
 #include "scriptedprompter.h"
 
