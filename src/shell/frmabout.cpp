@@ -1,7 +1,7 @@
 #include "frmabout.h"
 
-#include "prompter.h"
 #include "placement.h"
+#include "prompter.h"
 
 #include <QApplication>
 #include <QIcon>

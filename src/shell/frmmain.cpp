@@ -9,8 +9,8 @@
 #include "missionbrief.h"
 #include "multilinetext.h"
 #include "pause.h"
-#include "shellfolders.h"
 #include "placement.h"
+#include "shellfolders.h"
 
 #include <QApplication>
 #include <QEvent>

