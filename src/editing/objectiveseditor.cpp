@@ -25,10 +25,10 @@ ObjectivesEditor::ObjectivesEditor(QListWidget *List1, QLabel *Label16, QLineEdi
 
 bool ObjectivesEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_list->viewport())
-        return QObject::eventFilter(watched, event);
     // A double-click anywhere on the list removes the selected objective; a
     // click on the empty part keeps the selection it would otherwise clear.
+    // The viewport also sends events while the list is destroyed, so the
+    // list is looked at for mouse events only.
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
     if (!press && !doubleClick)
