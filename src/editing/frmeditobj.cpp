@@ -43,9 +43,9 @@ frmEditObj::frmEditObj(QListWidget *list, QWidget *parent)
     txtEditObj->setFont(QFont(QStringLiteral("Arial Narrow"), 12));
     txtEditObj->setAccessibleName(tr("Objective Text"));
 
+    // Enter saves from the text box; a focused button takes Enter itself.
     Command1->setDefault(true);
-    Command1->setAutoDefault(false);
-    Command2->setAutoDefault(false);
+    Command2->setAutoDefault(true);
 
     setTabOrder(txtEditObj, Command1);
     setTabOrder(Command1, Command2);

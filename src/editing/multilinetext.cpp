@@ -1,10 +1,15 @@
 #include "multilinetext.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 QString crlfText(const QPlainTextEdit *box)
 {
-    QString text = box->toPlainText();
+    // The raw text keeps the no-break spaces the plain text turns into
+    // blanks; its paragraph and line separators are the user's line breaks.
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return text;
 }

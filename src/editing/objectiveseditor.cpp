@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QWindow>
 
 ObjectivesEditor::ObjectivesEditor(QListWidget *List1, QLabel *Label16, QLineEdit *txtObjective,
@@ -19,6 +20,27 @@ ObjectivesEditor::ObjectivesEditor(QListWidget *List1, QLabel *Label16, QLineEdi
     , m_prompter(prompter)
     , m_pause(std::move(pause))
 {
+    m_list->viewport()->installEventFilter(this);
+}
+
+bool ObjectivesEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    // A double-click anywhere on the list removes the selected objective; a
+    // click on the empty part keeps the selection it would otherwise clear.
+    // The viewport also sends events while the list is destroyed, so the
+    // list is looked at for mouse events only.
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (!press && !doubleClick)
+        return QObject::eventFilter(watched, event);
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return QObject::eventFilter(watched, event);
+    if (doubleClick) {
+        removeSelected();
+        return true;
+    }
+    return !m_list->indexAt(mouse->position().toPoint()).isValid();
 }
 
 ObjectivesEditor::~ObjectivesEditor()
@@ -87,9 +109,13 @@ void ObjectivesEditor::editObjective()
     auto *dialog = new frmEditObj(m_list);
     m_dialog = dialog;
     const QPointer<QWidget> mainWindow = m_mainWindow;
-    const auto enableMainWindow = [mainWindow] {
+    const QPointer<QListWidget> list = m_list;
+    // Disabling the main window moved its focus on; the list takes it back.
+    const auto enableMainWindow = [mainWindow, list] {
         if (mainWindow)
             mainWindow->setEnabled(true);
+        if (list)
+            list->setFocus(Qt::OtherFocusReason);
     };
     connect(dialog, &QDialog::finished, this, enableMainWindow);
     connect(dialog, &QObject::destroyed, this, enableMainWindow);

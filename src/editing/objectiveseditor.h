@@ -12,8 +12,8 @@ class QListWidget;
 class QWidget;
 class frmEditObj;
 
-// The objectives commands of the main window: add, remove by double-click,
-// edit through frmEditObj, and clear. Label16 is kept by each command's own
+// The objectives commands of the main window: add, remove by double-click
+// anywhere on the list, edit through frmEditObj, and clear. Label16 is kept by each command's own
 // rule rather than recomputed from the list.
 class ObjectivesEditor : public QObject
 {
@@ -32,6 +32,9 @@ public Q_SLOTS:
     void removeSelected();
     void editObjective();
     void clearObjectives();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     [[nodiscard]] int selectedRow() const;

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 
 #include <cmath>
 #include <optional>
@@ -17,10 +18,14 @@ QString tr(const char *text)
     return QCoreApplication::translate("createFiles", text);
 }
 
+// Read as the size boxes' number test accepts it: the locale's decimal
+// separator, no group separators.
 std::optional<double> numberIn(const QString &text)
 {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double value = text.toDouble(&ok);
+    const double value = locale.toDouble(text, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -83,7 +88,8 @@ QList<CreateFilesRefusal> pictureSizeRefusals(const MissionBrief &brief)
     return refusals;
 }
 
-CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, PathStyle style)
+CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, PathStyle style,
+                               const std::function<void()> &beforeReport)
 {
     using Icon = Prompter::Icon;
 
@@ -125,6 +131,8 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
         }
     }
 
+    if (beforeReport)
+        beforeReport();
     prompter.message(tr("Files Created!"), tr("File Generator"), Icon::Information);
     outcome.result = CreateFilesOutcome::Result::Written;
     return outcome;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 struct MissionBrief;
@@ -27,8 +28,10 @@ struct CreateFilesOutcome
     Field focus = Field::None;
 };
 
+// `beforeReport` runs once both pages are written, before "Files Created!" shows.
 [[nodiscard]] CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter,
-                                             PathStyle style = nativePathStyle());
+                                             PathStyle style = nativePathStyle(),
+                                             const std::function<void()> &beforeReport = {});
 
 // A check "Create Files" makes before writing that the record fails, with the
 // message the command shows and the field it takes the user to.

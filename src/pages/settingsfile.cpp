@@ -127,6 +127,11 @@ SettingsRead readSettingsFile(const QString &iniPath)
         result.error = QCoreApplication::translate("SettingsFile", "it is a folder, not a file");
         return result;
     }
+    // A pipe would block start-up and a device may never end.
+    if (!info.isFile()) {
+        result.error = QCoreApplication::translate("SettingsFile", "it is not a regular file");
+        return result;
+    }
     QFile file(iniPath);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = file.errorString();
@@ -134,9 +139,17 @@ SettingsRead readSettingsFile(const QString &iniPath)
     }
     result.ok = true;
     // Errors after the file is open are not reported: the value is ignored.
-    if (file.size() > MaxSettingsSize)
-        return result;
-    const QByteArray content = file.readAll();
+    // The size is not trusted: the file may grow while it is read.
+    QByteArray content;
+    constexpr qint64 Chunk = 1024 * 1024;
+    while (!file.atEnd()) {
+        const QByteArray chunk = file.read(qMin(Chunk, MaxSettingsSize + 1 - content.size()));
+        if (chunk.isEmpty() || file.error() != QFileDevice::NoError)
+            break;
+        content += chunk;
+        if (content.size() > MaxSettingsSize)
+            return result;
+    }
     if (file.error() == QFileDevice::NoError)
         result.value = lastSettingsField(content);
     return result;

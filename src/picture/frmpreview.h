@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class ImageBox;
 
 // The full-size picture window: a sizable tool window whose picture box takes
@@ -14,6 +16,11 @@ public:
 
     // Shows the picture and sizes the window's outer frame to just hold it.
     void showPicture(const QImage &picture);
+    // Puts the picture in; an open window is resized to it, a hidden one
+    // stays hidden.
+    void setPicture(const QImage &picture);
+    // Places the window's outer frame, before or after it is shown.
+    void placeFrameAt(const QPoint &corner);
 
     ImageBox *imgPrev = nullptr;
 
@@ -22,4 +29,11 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void fitFrame();
+
+    std::optional<QPoint> m_corner;
 };

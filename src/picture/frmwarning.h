@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -17,4 +18,7 @@ public:
     QLabel *Label3 = nullptr;
     QPushButton *Command1 = nullptr;
     QLabel *Label4 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };

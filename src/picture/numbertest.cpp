@@ -1,5 +1,6 @@
 #include "numbertest.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -37,6 +38,29 @@ qsizetype signLength(QStringView text, qsizetype pos, const QLocale &locale)
             return sign.size();
     }
     return 0;
+}
+
+// The power of ten of the first non-zero digit of an ASCII number such as
+// "000.0012e-5", saturated far beyond any double's range.
+long long leadingDigitPower(const std::string &number)
+{
+    const auto e = number.find_first_of("eE");
+    const std::string mantissa = number.substr(0, e);
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return 0;
+    long long power = first < point ? (long long)(point - first) - 1 : -(long long)(first - point);
+    if (e != std::string::npos) {
+        long long exponent = 0;
+        const bool negative = number[e + 1] == '-';
+        for (std::size_t i = e + 1; i < number.size(); ++i) {
+            if (number[i] >= '0' && number[i] <= '9')
+                exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000'000LL);
+        }
+        power += negative ? -exponent : exponent;
+    }
+    return power;
 }
 
 } // namespace
@@ -108,10 +132,8 @@ double numericValue(const QString &text)
     const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: saturate the way a reader of the
-        // text would expect.
-        const auto e = number.find_first_of("eE");
-        const bool hugeExponent = e != std::string::npos && number[e + 1] != '-';
-        value = hugeExponent || whole > 308 ? HUGE_VAL : 0.0;
+        // text would expect, by where the first significant digit stands.
+        value = leadingDigitPower(number) > 0 ? HUGE_VAL : 0.0;
     }
     return negative ? -value : value;
 }

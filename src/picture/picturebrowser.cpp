@@ -48,6 +48,12 @@ void PictureBrowser::choose(const QString &folder, const QString &fileName)
     m_text1->setText(path);
     m_imgPicPreview->setImage(preview);
     preparePreview();
+    // An open full-size preview shows the last picture chosen.
+    if (m_preview->isVisible()) {
+        const QImage full = loadFullPicture(path, &error);
+        if (!full.isNull())
+            m_preview->setPicture(full);
+    }
     setSizeBoxText(m_txtPicHeight, QString::number(info.size.height()));
     setSizeBoxText(m_txtPicWidth, QString::number(info.size.width()));
 }
@@ -71,7 +77,7 @@ void PictureBrowser::preparePreview()
         return;
     m_preview = new frmPreview(m_mainWindow);
     const QRect main = m_mainWindow->frameGeometry();
-    m_preview->move(main.x() + main.width(), main.y());
+    m_preview->placeFrameAt(QPoint(main.x() + main.width(), main.y()));
 
     frmPreview *created = m_preview;
     connect(created->imgPrev, &ImageBox::doubleClicked, this, &PictureBrowser::closePreview);

@@ -10,10 +10,11 @@ void setUpApplication()
 {
     // The pictures live in the statically linked shell library.
     Q_INIT_RESOURCE(resources);
-    // No display name: X11 window managers would append it to every title.
+    // No display name: Qt would append it to every window's title.
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillmark"));
     QApplication::setApplicationVersion(programVersion());
-    registerFontSubstitutes();
+    useDialogFont();
     QIcon icon;
     for (int size : { 16, 32, 48, 64, 128, 256 })
         icon.addFile(QStringLiteral(":/icons/quillmark-%1.png").arg(size));

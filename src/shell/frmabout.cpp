@@ -86,18 +86,6 @@ frmAbout::frmAbout(Prompter &prompter, SysInfoServices services, QWidget *parent
     // Load handling: the version line replaces the stored "Version".
     lblVersion->setText(versionLine());
     lblVersion->setAccessibleName(lblVersion->text());
-    // The layout was drawn for a smaller dialog font: grow a label that would
-    // cut off its text, never shrink one, and keep it inside the window.
-    lblVersion->setWordWrap(false);
-    for (QLabel *label : { lblTitle, lblVersion, lblDescription, lblDisclaimer }) {
-        const int room = width() - label->x() - Twips::toPixels(195);
-        const int wide = label->wordWrap() ? label->width() : label->sizeHint().width();
-        label->resize(qBound(label->width(), wide, qMax(room, label->width())), label->height());
-        const int high = label->wordWrap() ? label->heightForWidth(label->width())
-                                           : label->sizeHint().height();
-        if (high > label->height())
-            label->resize(label->width(), high);
-    }
     placeAtScreenOrigin();
 }
 

@@ -7,6 +7,8 @@
 #include "drivelist.h"
 #include "filelist.h"
 #include "folderlist.h"
+#include "framefit.h"
+#include "labelsizer.h"
 #include "missionbrief.h"
 #include "multilinetext.h"
 #include "pause.h"
@@ -37,12 +39,6 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     setWindowTitle(tr("Quillmark"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark-32.png")));
     setBackgroundRole(QPalette::Window);
-    // The layout was drawn for the classic dialog font, whose 8 points are
-    // about as wide as 7.5 points of its substitutes.
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setPointSizeF(7.5);
-    setFont(dialogFont);
-
     // The commands beyond the form sit in a menu bar above it; the form keeps
     // its size and its place on the screen.
     m_client = named(new QWidget(this), "clientArea");
@@ -50,6 +46,7 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     buildWindow();
     autoSizeLabels(
         { Label20, Label19, Label21, lblPicWidth, Label23, lblPicHeight, Label17, Label16 });
+    keepInsideFrames(this);
 
     // The client area's corner sits at a fixed place on the screen.
     const QRect client = Twips::toPixels(480, 975, 5535, 7920);
@@ -116,7 +113,15 @@ void frmMain::setBrief(const MissionBrief &b)
 
 void frmMain::createFiles()
 {
-    applyOutcome(::createFiles(brief(), m_prompter));
+    // The list is left as the briefing writer leaves it before the success
+    // message shows.
+    const auto selectLastObjective = [this] {
+        if (List1->count() == 0)
+            return;
+        List1->setCurrentRow(List1->count() - 1);
+        List1->setFocus();
+    };
+    applyOutcome(::createFiles(brief(), m_prompter, nativePathStyle(), selectLastObjective));
 }
 
 void frmMain::applyOutcome(const CreateFilesOutcome &outcome)
@@ -137,10 +142,6 @@ void frmMain::applyOutcome(const CreateFilesOutcome &outcome)
         break;
     case CreateFilesOutcome::Field::None:
         break;
-    }
-    if (outcome.result == CreateFilesOutcome::Result::Written && List1->count() > 0) {
-        List1->setCurrentRow(List1->count() - 1);
-        List1->setFocus();
     }
 }
 
@@ -165,24 +166,8 @@ void frmMain::keyPressEvent(QKeyEvent *event)
 
 void frmMain::autoSizeLabels(std::initializer_list<QLabel *> labels)
 {
-    for (QLabel *label : labels) {
-        label->adjustSize();
-        m_autoSized.append(label);
-        label->parentWidget()->installEventFilter(this);
-    }
-}
-
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    // A label's new text asks its container for a new layout; the labels
-    // sized to their text follow it.
-    if (event->type() == QEvent::LayoutRequest) {
-        for (QLabel *label : std::as_const(m_autoSized)) {
-            if (label->parent() == watched)
-                label->adjustSize();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    for (QLabel *label : labels)
+        LabelSizer::track(label);
 }
 
 QList<QWidget *> frmMain::tabOrder() const

@@ -79,7 +79,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -169,7 +168,6 @@ private:
     ObjectivesEditor *m_objectives = nullptr;
     SizeValidator *m_sizes = nullptr;
     PictureBrowser *m_picture = nullptr;
-    QList<QLabel *> m_autoSized;
     QStyle *m_tabStyle = nullptr;
     QPointer<frmPagePreview> m_pagePreview;
 };

@@ -35,8 +35,6 @@ void frmMain::wireCommands()
     connect(Command2, &QPushButton::clicked, m_objectives, &ObjectivesEditor::addObjective);
     connect(Command7, &QPushButton::clicked, m_objectives, &ObjectivesEditor::editObjective);
     connect(Command6, &QPushButton::clicked, m_objectives, &ObjectivesEditor::clearObjectives);
-    connect(List1, &QListWidget::itemDoubleClicked, m_objectives,
-            &ObjectivesEditor::removeSelected);
 
     m_sizes = new SizeValidator(txtPicWidth, txtPicHeight, lblPicWidth, lblPicHeight, lblWarning,
                                 m_prompter, this);

@@ -29,7 +29,7 @@ constexpr int endingTabShift = 345;
 
 QFont tahoma(double pointSize, bool bold = false)
 {
-    return namedFont(QStringLiteral("Tahoma"), pointSize, bold);
+    return namedFont(QStringLiteral("Tahoma"), pointSize, bold ? QFont::Bold : QFont::Normal);
 }
 
 QFont arialNarrow(double pointSize)
@@ -39,7 +39,7 @@ QFont arialNarrow(double pointSize)
 
 QFont newsGothic(double pointSize, bool bold = false)
 {
-    return namedFont(QStringLiteral("News Gothic MT"), pointSize, bold);
+    return namedFont(QStringLiteral("News Gothic MT"), pointSize, bold ? QFont::Bold : QFont::Normal);
 }
 
 QLabel *sizedLabel(const QString &text, const char *name, QWidget *parent)
@@ -236,7 +236,7 @@ void frmMain::buildPictureTabs()
     describe(txtPicHeight, tr("Picture Height"));
 
     lblWarning = named(new ClickableLabel(tr("Warning!"), fraPicprop), "lblWarning");
-    lblWarning->setFont(namedFont(QStringLiteral("Arial"), 8.25, true));
+    lblWarning->setFont(namedFont(QStringLiteral("Arial"), 8.25, QFont::Bold));
     lblWarning->setAlignment(Qt::AlignCenter);
     lblWarning->setAutoFillBackground(true);
     QPalette warning = lblWarning->palette();

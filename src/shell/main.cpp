@@ -21,6 +21,8 @@ int main(int argc, char *argv[])
             error, QApplication::translate("main", "Quillmark"), Prompter::Icon::Critical);
         return 1;
     }
+    // The start-up report stands alone; every later box sits over the window.
+    prompter.setParentWindow(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,6 +1,5 @@
 #include "messageboxprompter.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,8 +36,7 @@ QString MessageBoxPrompter::displayText(const QString &text)
 Prompter::Button MessageBoxPrompter::message(const QString &text, const QString &title, Icon icon,
                                              Buttons buttons, Button defaultButton)
 {
-    QMessageBox box(boxIcon(icon), title, displayText(text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), title, displayText(text), QMessageBox::NoButton, m_parent);
     box.setTextFormat(Qt::PlainText);
     if (buttons == Buttons::YesNo) {
         QPushButton *yes = box.addButton(QMessageBox::Yes);
@@ -57,7 +55,7 @@ Prompter::Button MessageBoxPrompter::message(const QString &text, const QString 
 
 QString MessageBoxPrompter::input(const QString &prompt, const QString &title)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
     dialog.setInputMode(QInputDialog::TextInput);

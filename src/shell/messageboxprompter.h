@@ -2,13 +2,17 @@
 
 #include "prompter.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
-// The real message and input boxes, over whichever window is active.
+// The real message and input boxes, each over the main window wherever the
+// box was asked for.
 class MessageBoxPrompter : public Prompter
 {
 public:
     MessageBoxPrompter() = default;
+
+    void setParentWindow(QWidget *window) { m_parent = window; }
 
     Button message(const QString &text, const QString &title, Icon icon, Buttons buttons,
                    Button defaultButton) override;
@@ -16,4 +20,7 @@ public:
 
     // Texts may break their lines with a lone CR, which Qt would not show.
     [[nodiscard]] static QString displayText(const QString &text);
+
+private:
+    QPointer<QWidget> m_parent;
 };

@@ -1,12 +1,13 @@
 #include "controls.h"
 
+#include <QApplication>
 #include <QLabel>
 
-QFont namedFont(const QString &family, double pointSize, bool bold)
+QFont namedFont(const QString &family, double pointSize, QFont::Weight weight)
 {
     QFont font(family);
     font.setPointSizeF(pointSize);
-    font.setBold(bold);
+    font.setWeight(weight);
     return font;
 }
 
@@ -19,6 +20,19 @@ void registerFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("News Gothic MT"), sans);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // No free face is as heavy; asked for at black weight, DejaVu Sans comes
+    // closest with its bold face.
+    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"));
+}
+
+void useDialogFont()
+{
+    registerFontSubstitutes();
+    // The layouts were drawn for the classic dialog font, whose 8 points are
+    // about as wide as 7.5 points of its substitutes.
+    QFont dialogFont(QStringLiteral("MS Sans Serif"));
+    dialogFont.setPointSizeF(7.5);
+    QApplication::setFont(dialogFont);
 }
 
 void describe(QWidget *widget, const QString &accessibleName, const QString &tip)

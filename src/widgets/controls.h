@@ -9,8 +9,12 @@ class QWidget;
 
 // The fonts the layouts name are asked for by name; registerFontSubstitutes()
 // maps the ones this platform lacks onto fonts it has, once at start-up.
-[[nodiscard]] QFont namedFont(const QString &family, double pointSize, bool bold = false);
+[[nodiscard]] QFont namedFont(const QString &family, double pointSize,
+                              QFont::Weight weight = QFont::Normal);
 void registerFontSubstitutes();
+// Registers the substitutes and makes the classic dialog font every window's
+// font. Called once, before any window.
+void useDialogFont();
 
 // Gives a control its name, as the layouts and tests know it.
 template<typename W> W *named(W *widget, const char *name)

@@ -70,8 +70,7 @@ void FileList::keyPressEvent(QKeyEvent *event)
 void FileList::fill()
 {
     clear();
-    const QStringList names
-        = QDir(m_path).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = QDir(m_path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names) {
         if (m_expression.match(name).hasMatch())
             addItem(name);

@@ -27,7 +27,7 @@ trap 'exit 130' INT TERM
 # Debian's own interpreter carries pyatspi; another python3 may come first on PATH.
 python=/usr/bin/python3
 [[ -x $python ]] || python=$(command -v python3)
-for tool in Xvfb dbus-launch xdotool "$python"; do
+for tool in Xvfb dbus-launch xdotool xprop xwininfo openbox "$python"; do
     if ! command -v "$tool" >/dev/null; then
         echo "missing $tool (scripts/setup --test installs it)" >&2
         echo "0 passed, 1 failed"
@@ -78,7 +78,13 @@ unset QT_QPA_PLATFORM
 # them up over every journey.
 passed=0
 failed=0
-for script in test_create_files.py test_editing_journey.py test_preview_journey.py; do
+for script in test_create_files.py test_editing_journey.py test_preview_journey.py test_window_manager.py; do
+    # The last journey needs a window manager; the others run without one.
+    if [[ $script == test_window_manager.py ]]; then
+        openbox --sm-disable >"$work/openbox.log" 2>&1 &
+        pids+=($!)
+        sleep 1
+    fi
     timeout 120 "$python" "$here/$script" "$bin" "$here/../data/e2e" "$work" | tee "$work/$script.log"
     status=${PIPESTATUS[0]}
     counts=$(tail -n 1 "$work/$script.log")

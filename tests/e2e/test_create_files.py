@@ -70,7 +70,7 @@ def app_of(proc):
     return None
 
 
-def click(acc):
+def click(acc, clicks=1):
     """Clicks the middle of acc; "mousemove --sync" would wait for ever when
     the pointer already stands there, as it does for a second click on the
     same button."""
@@ -84,7 +84,8 @@ def click(acc):
     command = ["xdotool"]
     if (int(at["X"]), int(at["Y"])) != (x, y):
         command += ["mousemove", "--sync", str(x), str(y)]
-    subprocess.run(command + ["click", "1"], check=True, timeout=10)
+    subprocess.run(command + ["click", "--repeat", str(clicks), "--delay", "80", "1"], check=True,
+                   timeout=10)
 
 
 def set_text(acc, text):
@@ -101,6 +102,20 @@ def press_button_in_box(app, button_names):
         return None
     button = wait_for("a button named %s" % "/".join(button_names), probe)
     click(button)
+
+
+def window_titles(pid):
+    """The titles the window manager shows (_NET_WM_NAME) for the program's
+    visible windows."""
+    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                         capture_output=True, text=True).stdout.split()
+    titles = []
+    for wid in ids:
+        prop = subprocess.run(["xprop", "-id", wid, "_NET_WM_NAME"],
+                              capture_output=True, text=True).stdout
+        if "=" in prop:
+            titles.append(prop.split("=", 1)[1].strip().strip('"'))
+    return titles
 
 
 def box_text_shown(app, text):
@@ -170,6 +185,9 @@ def journey_create_files():
         set_text(name_box, "Night Raid")
         set_text(find_editable(app, "Overview Text"), "Cross the river at dusk.")
         click(wait_for("Create Files", lambda: find(app, "Create Files", pyatspi.ROLE_PUSH_BUTTON)))
+        wait_for('the boxes titled "Continue?" and "Quillmark", nothing added',
+                 lambda: sorted(window_titles(program.proc.pid)) == ["Continue?", "Quillmark"],
+                 10)
         press_button_in_box(app, ("Yes", "&Yes"))
         box_text_shown(app, "Files Created!")
         press_button_in_box(app, ("OK", "&OK"))

@@ -65,6 +65,10 @@ void TestMarkupCommands::lineBreakOnText_data()
         << QStringLiteral("Go north") << 1 << QStringLiteral("Go north<br>\r\n");
     QTest::newRow("after several lines")
         << QStringLiteral("one\r\ntwo\r\n") << 1 << QStringLiteral("one\r\ntwo\r\n<br>\r\n");
+    QTest::newRow("no-break space kept")
+        << QStringLiteral("a\u00a0b") << 1 << QStringLiteral("a\u00a0b<br>\r\n");
+    QTest::newRow("pasted line separator is a line break")
+        << QStringLiteral("one\u2028two") << 1 << QStringLiteral("one\r\ntwo<br>\r\n");
 }
 
 void TestMarkupCommands::lineBreakOnText()

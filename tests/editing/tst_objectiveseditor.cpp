@@ -64,6 +64,7 @@ private Q_SLOTS:
     void countRules_data();
     void countRules();
     void removeWithNothingSelected();
+    void doubleClickRemoves_data();
     void doubleClickRemoves();
     void editRefusals_data();
     void editRefusals();
@@ -234,18 +235,28 @@ void TestObjectivesEditor::removeWithNothingSelected()
     QVERIFY(f.prompter.shown.isEmpty());
 }
 
+void TestObjectivesEditor::doubleClickRemoves_data()
+{
+    QTest::addColumn<bool>("onEmptyPart");
+    QTest::newRow("on the item") << false;
+    QTest::newRow("on the empty part of the list") << true;
+}
+
 void TestObjectivesEditor::doubleClickRemoves()
 {
+    QFETCH(bool, onEmptyPart);
     Fixture f;
-    connect(f.w.List1, &QListWidget::itemDoubleClicked, &f.editor,
-            &ObjectivesEditor::removeSelected);
     QVERIFY(f.w.showActive());
     for (const char *text : { "A", "B", "C" })
         f.add(QString::fromLatin1(text));
 
     const QPoint centre = f.w.List1->visualItemRect(f.w.List1->item(1)).center();
     QTest::mouseClick(f.w.List1->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(f.w.List1->viewport(), Qt::LeftButton, {}, centre);
+    const QPoint below(centre.x(), f.w.List1->viewport()->height() - 2);
+    QVERIFY(!onEmptyPart || !f.w.List1->itemAt(below));
+    const QPoint at = onEmptyPart ? below : centre;
+    QTest::mouseClick(f.w.List1->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(f.w.List1->viewport(), Qt::LeftButton, {}, at);
 
     QCOMPARE(items(f.w.List1), (QStringList { "A", "C" }));
     QCOMPARE(f.w.Label16->text(), QStringLiteral("2"));
@@ -306,6 +317,7 @@ void TestObjectivesEditor::editSavesInPlace()
     QCOMPARE(items(f.w.List1), (QStringList { "One", "Two", "Third, changed", "Four", "Five" }));
     QCOMPARE(f.w.Label16->text(), QStringLiteral("5"));
     QVERIFY(f.w.window.isEnabled());
+    QTRY_COMPARE(f.w.window.focusWidget(), f.w.List1);
     flushDeletes();
     QVERIFY(!f.editor.editDialog());
 }
@@ -345,6 +357,8 @@ void TestObjectivesEditor::editDialogClosing_data()
                                             << "B";
     QTest::newRow("close control acts as Cancel") << "close"
                                                   << "B";
+    QTest::newRow("Enter on the focused Cancel cancels") << "enter on cancel"
+                                                         << "B";
 }
 
 void TestObjectivesEditor::editDialogClosing()
@@ -357,6 +371,7 @@ void TestObjectivesEditor::editDialogClosing()
     for (const char *text : { "A", "B", "C" })
         f.add(QString::fromLatin1(text));
     f.select(1);
+    f.w.List1->setFocus();
     f.editor.editObjective();
     frmEditObj *dialog = f.editor.editDialog();
     QVERIFY(dialog);
@@ -365,7 +380,10 @@ void TestObjectivesEditor::editDialogClosing()
 
     if (how == QLatin1String("enter"))
         QTest::keyClick(dialog->txtEditObj, Qt::Key_Return);
-    else if (how == QLatin1String("cancel"))
+    else if (how == QLatin1String("enter on cancel")) {
+        dialog->Command2->setFocus();
+        QTest::keyClick(dialog->Command2, Qt::Key_Return);
+    } else if (how == QLatin1String("cancel"))
         QTest::mouseClick(dialog->Command2, Qt::LeftButton);
     else
         QVERIFY(dialog->close());
@@ -373,6 +391,7 @@ void TestObjectivesEditor::editDialogClosing()
     QCOMPARE(items(f.w.List1), (QStringList { "A", expected, "C" }));
     QCOMPARE(f.w.Label16->text(), QStringLiteral("3"));
     QVERIFY(f.w.window.isEnabled());
+    QTRY_COMPARE(f.w.window.focusWidget(), f.w.List1);
     flushDeletes();
     QVERIFY(!f.editor.editDialog());
 

@@ -55,6 +55,8 @@ class TestCreateFiles : public QObject
 private Q_SLOTS:
     void checksInOrder_data();
     void checksInOrder();
+    void widthFollowsTheLocale_data();
+    void widthFollowsTheLocale();
 };
 
 void TestCreateFiles::checksInOrder_data()
@@ -220,6 +222,31 @@ void TestCreateFiles::checksInOrder()
         QCOMPARE(readFile(overview), oldPage);
         QCOMPARE(readFile(briefing), oldPage);
     }
+}
+
+void TestCreateFiles::widthFollowsTheLocale_data()
+{
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("decimal comma") << "4,0" << created;
+    QTest::newRow("odd with decimal comma") << "3,0" << widthOdd;
+    QTest::newRow("group separator") << QStringLiteral("1\u00a0000") << widthOdd;
+}
+
+void TestCreateFiles::widthFollowsTheLocale()
+{
+    QFETCH(QString, width);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    MissionBrief brief { .missionName = QStringLiteral("Raid"),
+                         .pictureWidth = width,
+                         .objectiveCount = QStringLiteral("1"),
+                         .saveFolder = dir.path() };
+    QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
+    ScriptedPrompter prompter;
+    static_cast<void>(createFiles(brief, prompter, PathStyle::Posix));
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(prompter.texts(), QStringList { shown });
 }
 
 QTEST_GUILESS_MAIN(TestCreateFiles)

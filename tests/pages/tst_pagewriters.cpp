@@ -119,6 +119,9 @@ void TestPageWriters::encodesCharacters_data()
     QTest::newRow("czech letters") << QStringLiteral("\u010D\u0159\u017E\u00E1\u016F\u0148")
                                    << QByteArray("\xE8\xF8\x9E\xE1\xF9\xF2");
     QTest::newRow("euro and ellipsis") << QStringLiteral("\u20AC\u2026") << QByteArray("\x80\x85");
+    QTest::newRow("no-break space") << QStringLiteral("a\u00A0b")
+                                    << QByteArray("a\xA0"
+                                                  "b");
     QTest::newRow("snowman") << QStringLiteral("\u2603") << QByteArray("&#9731;");
     QTest::newRow("emoji is one code point")
         << QString::fromUtf8("a\xF0\x9F\x98\x80z") << QByteArray("a&#128512;z");

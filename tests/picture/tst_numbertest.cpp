@@ -107,6 +107,10 @@ void tst_NumberTest::numericValue_data()
     QTest::newRow("letters first") << QStringLiteral("abc") << 0.0;
     QTest::newRow("leading blank") << QStringLiteral(" 5") << 0.0;
     QTest::newRow("underflow") << QStringLiteral("1e-999") << 0.0;
+    QTest::newRow("leading zeros do not make it large")
+        << QString(400, QLatin1Char('0')) + QStringLiteral("1e-400") << 0.0;
+    QTest::newRow("small fraction underflows")
+        << QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1") << 0.0;
 }
 
 void tst_NumberTest::numericValue()
@@ -121,6 +125,7 @@ void tst_NumberTest::numericValueSaturates()
     QVERIFY(std::isinf(::numericValue(QStringLiteral("1e999"))));
     QVERIFY(::numericValue(QStringLiteral("-1e999")) < 0);
     QVERIFY(std::isinf(::numericValue(QString(400, QLatin1Char('9')))));
+    QVERIFY(std::isinf(::numericValue(QString(400, QLatin1Char('9')) + QStringLiteral("e-5"))));
 }
 
 QTEST_GUILESS_MAIN(tst_NumberTest)

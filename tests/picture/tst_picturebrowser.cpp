@@ -346,6 +346,11 @@ void tst_PictureBrowser::previewPlaceSizeAndInstance()
     QCOMPARE(tab.browser->previewWindow(), preview.data());
     QCOMPARE(previewWindowCount(), 1);
 
+    // The open window takes the next picture chosen, and its size.
+    tab.browser->choose(m_dir.path(), QStringLiteral("green.bmp"));
+    QCOMPARE(preview->imgPrev->image().size(), QSize(170, 64));
+    QCOMPARE(preview->frameGeometry().size(), preview->imgPrev->size() + QSize(7, 23));
+
     // A double-click on the picture closes the window and prepares a new,
     // hidden one next to where the main window is now.
     QTest::mouseDClick(preview->imgPrev, Qt::LeftButton);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls.h"
 #include "filelist.h"
 #include "folderlist.h"
 #include "frmmain.h"

@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "fakeregistry.h"
 #include "frmabout.h"
 #include "scriptedprompter.h"
@@ -43,6 +44,7 @@ class tst_frmAbout : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void cleanup();
     void versionLine();
     void oneInstance();
@@ -55,6 +57,11 @@ private Q_SLOTS:
     void geometry();
     void showsMainWindowIcon();
 };
+
+void tst_frmAbout::initTestCase()
+{
+    useDialogFont();
+}
 
 void tst_frmAbout::cleanup()
 {
@@ -198,6 +205,8 @@ void tst_frmAbout::geometry()
 
     QCOMPARE(about->size(), QSize(382, 179));
     QCOMPARE(about->minimumSize(), about->maximumSize());
+    QCOMPARE(about->lblVersion->width(), 259);
+    QCOMPARE(about->cmdSysInfo->size(), QSize(83, 24));
     const QPoint origin = about->screen()->geometry().topLeft();
     QCOMPARE(about->geometry().topLeft(), origin + QPoint(156, 129));
     QVERIFY(

@@ -1,6 +1,7 @@
 #include "testfiles.h"
 #include "pagerecords.h"
 #include "controls.h"
+#include "framefit.h"
 #include "frmmain.h"
 #include "mainwindowfixture.h"
 #include "missionbrief.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -87,6 +89,7 @@ private Q_SLOTS:
     void tabOrderVisitsVisibleControls();
     void shiftTabGoesBack();
     void pictureSizeBoxesTakeFourCharacters();
+    void sizedLabelsFollowTheirText_data();
     void sizedLabelsFollowTheirText();
     void clientArea();
     void siblingsDoNotOverlap();
@@ -97,7 +100,7 @@ private:
 
 void tst_frmMain::initTestCase()
 {
-    registerFontSubstitutes();
+    useDialogFont();
 }
 
 void tst_frmMain::init()
@@ -378,15 +381,29 @@ void tst_frmMain::shiftTabGoesBack()
     QCOMPARE(controlOf(QApplication::focusWidget()), QStringLiteral("txtMission"));
 }
 
+void tst_frmMain::sizedLabelsFollowTheirText_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("objective count shown") << "Label16" << true;
+    QTest::newRow("objective count on the hidden tab") << "Label16" << false;
+    QTest::newRow("picture width on the hidden tab") << "lblPicWidth" << false;
+    QTest::newRow("picture height on the hidden tab") << "lblPicHeight" << false;
+}
+
 void tst_frmMain::sizedLabelsFollowTheirText()
 {
+    QFETCH(QString, label);
+    QFETCH(bool, shown);
     showWindow();
-    find<QTabWidget>("SSTab1")->setCurrentIndex(1);
-    auto *count = find<QLabel>("Label16");
-    const int oneDigit = count->width();
-    count->setText(QStringLiteral("128"));
-    QTRY_VERIFY(count->width() > oneDigit);
-    QCOMPARE(count->width(), count->sizeHint().width());
+    // The count is on "Briefing", the size labels on "Picture Properites".
+    const bool onBriefing = label == QLatin1String("Label16");
+    find<QTabWidget>("SSTab1")->setCurrentIndex(onBriefing == shown ? 1 : 0);
+    find<QTabWidget>("SSTab3")->setCurrentIndex(0);
+    auto *sized = m_window->findChild<QLabel *>(label);
+    QVERIFY(sized);
+    sized->setText(QStringLiteral("12000"));
+    QCOMPARE(sized->width(), sized->sizeHint().width());
 }
 
 void tst_frmMain::pictureSizeBoxesTakeFourCharacters()
@@ -454,7 +471,8 @@ void tst_frmMain::controlsAreNotClipped()
             || qobject_cast<QTabBar *>(w->parentWidget()))
             continue;
         QWidget *parent = w->parentWidget();
-        if (!parent->rect().contains(w->geometry()))
+        const auto *frame = qobject_cast<QGroupBox *>(parent);
+        if (!(frame ? frameInside(frame) : parent->rect()).contains(w->geometry()))
             clipped.append(QStringLiteral("%1 %2x%3+%4+%5 in %6x%7")
                                .arg(w->objectName())
                                .arg(w->width())

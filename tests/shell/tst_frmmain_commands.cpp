@@ -95,7 +95,7 @@ private:
 
 void tst_frmMainCommands::initTestCase()
 {
-    registerFontSubstitutes();
+    useDialogFont();
 }
 
 void tst_frmMainCommands::init()
@@ -533,8 +533,20 @@ void tst_frmMainCommands::pagesCarryTheEdits()
     m_prompter.inputAnswers.enqueue(QStringLiteral("the gate"));
     QTest::mouseClick(find<QPushButton>("Command3"), Qt::LeftButton);
 
+    // Started from "Overview", the list is left selected before the box shows.
+    find<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    int rowWhenShown = -1;
+    QWidget *focusWhenShown = nullptr;
+    m_prompter.onShow = [&](const ScriptedPrompter::Shown &box) {
+        if (box.text == QLatin1String("Files Created!")) {
+            rowWhenShown = list->currentRow();
+            focusWhenShown = QApplication::focusWidget();
+        }
+    };
     QTest::mouseClick(find<QPushButton>("cmdMake"), Qt::LeftButton);
     QCOMPARE(m_prompter.texts().last(), QStringLiteral("Files Created!"));
+    QCOMPARE(rowWhenShown, 2);
+    QCOMPARE(focusWhenShown, list);
 
     const QByteArray briefing = readFile(m_folder->filePath(QStringLiteral("briefing.html")));
     const QByteArray expectedBlock = "<h6>\r\n"

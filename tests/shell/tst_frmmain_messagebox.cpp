@@ -43,6 +43,7 @@ private Q_SLOTS:
     void messageBox();
     void inputBox_data();
     void inputBox();
+    void boxSitsOverTheMainWindow();
 };
 
 void tst_MessageBoxPrompter::messageBox_data()
@@ -168,6 +169,24 @@ void tst_MessageBoxPrompter::inputBox()
     QCOMPARE(startingText, QString());
     QCOMPARE(result, answer);
     QCOMPARE(result.isNull(), isNull);
+}
+
+void tst_MessageBoxPrompter::boxSitsOverTheMainWindow()
+{
+    QWidget mainWindow, other;
+    mainWindow.show();
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QWidget *parent = nullptr;
+    whenBoxShows([&](QWidget *box) {
+        parent = box->parentWidget();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    MessageBoxPrompter prompter;
+    prompter.setParentWindow(&mainWindow);
+    static_cast<Prompter &>(prompter).message(QStringLiteral("Files Created!"), QString(),
+                                              Icon::Information);
+    QCOMPARE(parent, &mainWindow);
 }
 
 QTEST_MAIN(tst_MessageBoxPrompter)

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -177,19 +178,23 @@ void TestSettingsFile::writeReplacesLongerContent()
 
 void TestSettingsFile::readFailure_data()
 {
-    QTest::addColumn<QString>("relative");
-    QTest::addColumn<bool>("makeFolder");
-    QTest::newRow("missing file") << QStringLiteral("absent.ini") << false;
-    QTest::newRow("folder in its place") << QStringLiteral("folder.ini") << true;
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing file") << QStringLiteral("absent");
+    QTest::newRow("folder in its place") << QStringLiteral("folder");
+    QTest::newRow("named pipe does not block") << QStringLiteral("fifo");
+    QTest::newRow("link to an endless device") << QStringLiteral("zero");
 }
 
 void TestSettingsFile::readFailure()
 {
-    QFETCH(QString, relative);
-    QFETCH(bool, makeFolder);
-    const QString ini = m_tmp.filePath(relative);
-    if (makeFolder)
+    QFETCH(QString, kind);
+    const QString ini = m_tmp.filePath(kind + QStringLiteral(".ini"));
+    if (kind == QLatin1String("folder"))
         QVERIFY(QDir().mkpath(ini));
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    if (kind == QLatin1String("zero"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), ini));
     const SettingsRead read = readSettingsFile(ini);
     QVERIFY(!read.ok);
     QVERIFY(!read.error.isEmpty());

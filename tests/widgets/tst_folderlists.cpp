@@ -56,8 +56,8 @@ void TestFolderLists::initTestCase()
     m_root = QDir(m_tmp.path()).canonicalPath() + QStringLiteral("/top");
     for (const char *sub : { "b", "A", "c/deeper" })
         QVERIFY(QDir().mkpath(m_root + QLatin1Char('/') + QLatin1String(sub)));
-    for (const char *name :
-         { "one.BMP", "two.gif", "three.JpEg", "four.jpg", "five.png", "six.bmpx", "seven.jpeg" }) {
+    for (const char *name : { "one.BMP", "two.gif", "three.JpEg", "four.jpg", "five.png",
+                              "six.bmpx", "seven.jpeg", ".hidden.gif" }) {
         QFile f(m_root + QLatin1Char('/') + QLatin1String(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
