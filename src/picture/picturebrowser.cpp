@@ -4,7 +4,7 @@
 #include "imagebox.h"
 #include "picturemeasure.h"
 #include "prompter.h"
-#include "sizevalidator.h"
+#include "picturesizeboxes.h"
 
 #include <QLineEdit>
 
@@ -21,7 +21,7 @@ PictureBrowser::PictureBrowser(QLineEdit *Text1, ImageBox *imgPicPreview, QLineE
 {
 }
 
-QString PictureBrowser::picturePath(const QString &folder, const QString &fileName, QChar separator)
+QString PictureBrowser::filePath(const QString &folder, const QString &fileName, QChar separator)
 {
     const bool endsWithSeparator = folder.endsWith(separator) || folder.endsWith(QLatin1Char('/'));
     return endsWithSeparator ? folder + fileName : folder + separator + fileName;
@@ -29,7 +29,7 @@ QString PictureBrowser::picturePath(const QString &folder, const QString &fileNa
 
 void PictureBrowser::choose(const QString &folder, const QString &fileName)
 {
-    const QString path = picturePath(folder, fileName);
+    const QString path = filePath(folder, fileName);
 
     // Check the picture before anything changes, so a bad file leaves the
     // previous choice whole.

@@ -21,7 +21,7 @@ public:
                    QObject *parent = nullptr);
 
     // The folder, a separator unless the folder already ends with one, the name.
-    [[nodiscard]] static QString picturePath(const QString &folder, const QString &fileName,
+    [[nodiscard]] static QString filePath(const QString &folder, const QString &fileName,
                                              QChar separator = QDir::separator());
 
     [[nodiscard]] frmPreview *previewWindow() const;

@@ -12,7 +12,7 @@
 #include "missionbrief.h"
 #include "multilinetext.h"
 #include "pause.h"
-#include "shellfolders.h"
+#include "foldersettings.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -68,7 +68,7 @@ bool frmMain::load(const QString &iniPath, QString *error)
 {
     delete m_folders;
     m_folders
-        = new ShellFolders(Drive1, Dir1, Dir2, txtDirectory, Text1, m_prompter, iniPath, this);
+        = new FolderSettings(Drive1, Dir1, Dir2, txtDirectory, Text1, m_prompter, iniPath, this);
     return m_folders->load(error);
 }
 

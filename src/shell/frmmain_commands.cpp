@@ -8,7 +8,7 @@
 #include "markupcommands.h"
 #include "objectiveseditor.h"
 #include "picturebrowser.h"
-#include "sizevalidator.h"
+#include "picturesizeboxes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,7 +36,7 @@ void frmMain::wireCommands()
     connect(Command7, &QPushButton::clicked, m_objectives, &ObjectivesEditor::editObjective);
     connect(Command6, &QPushButton::clicked, m_objectives, &ObjectivesEditor::clearObjectives);
 
-    m_sizes = new SizeValidator(txtPicWidth, txtPicHeight, lblPicWidth, lblPicHeight, lblWarning,
+    m_sizes = new PictureSizeBoxes(txtPicWidth, txtPicHeight, lblPicWidth, lblPicHeight, lblWarning,
                                 m_prompter, this);
     // Both folder lists start at the working folder; the file list follows the
     // picture folder.

@@ -42,7 +42,7 @@ QFont newsGothic(double pointSize, bool bold = false)
     return namedFont(QStringLiteral("News Gothic MT"), pointSize, bold ? QFont::Bold : QFont::Normal);
 }
 
-QLabel *sizedLabel(const QString &text, const char *name, QWidget *parent)
+QLabel *transparentLabel(const QString &text, const char *name, QWidget *parent)
 {
     auto *label = named(new QLabel(text, parent), name);
     label->setAttribute(Qt::WA_TranslucentBackground);
@@ -226,11 +226,11 @@ void frmMain::buildPictureTabs()
     describe(imgPicPreview, tr("Picture Preview"));
 
     fraPicprop = named(new QGroupBox(tr("Picture Properties"), properties), "fraPicprop");
-    Label20 = sizedLabel(tr("Width:"), "Label20", fraPicprop);
+    Label20 = transparentLabel(tr("Width:"), "Label20", fraPicprop);
     txtPicWidth = lineEdit(QStringLiteral("170"), "txtPicWidth", fraPicprop);
     txtPicWidth->setMaxLength(4);
     describe(txtPicWidth, tr("Picture Width"));
-    Label19 = sizedLabel(tr("Height:"), "Label19", fraPicprop);
+    Label19 = transparentLabel(tr("Height:"), "Label19", fraPicprop);
     txtPicHeight = lineEdit(QStringLiteral("64"), "txtPicHeight", fraPicprop);
     txtPicHeight->setMaxLength(4);
     describe(txtPicHeight, tr("Picture Height"));
@@ -245,10 +245,10 @@ void frmMain::buildPictureTabs()
     lblWarning->setPalette(warning);
     lblWarning->hide();
 
-    Label21 = sizedLabel(tr("Size:"), "Label21", fraPicprop);
+    Label21 = transparentLabel(tr("Size:"), "Label21", fraPicprop);
     lblPicWidth = named(new QLabel(QStringLiteral("170"), fraPicprop), "lblPicWidth");
-    Label23 = sizedLabel(tr("x"), "Label23", fraPicprop);
-    lblPicHeight = sizedLabel(QStringLiteral("64"), "lblPicHeight", fraPicprop);
+    Label23 = transparentLabel(tr("x"), "Label23", fraPicprop);
+    lblPicHeight = transparentLabel(QStringLiteral("64"), "lblPicHeight", fraPicprop);
 
     Twips::place(
         {
@@ -301,7 +301,7 @@ void frmMain::buildBriefingTab(QWidget *page)
     List1 = named(new QListWidget(fraObjectives), "List1");
     List1->setFont(arialNarrow(9.75));
     describe(List1, tr("Objectives List"), tr("List of current missions.  Double click to remove"));
-    Label17 = sizedLabel(tr("Total Objectives:"), "Label17", fraObjectives);
+    Label17 = transparentLabel(tr("Total Objectives:"), "Label17", fraObjectives);
     Label17->setFont(tahoma(9.75));
     Label16 = named(new QLabel(QStringLiteral("0"), fraObjectives), "Label16");
     Label16->setFont(tahoma(9.75));
@@ -348,12 +348,12 @@ void frmMain::buildEndingTabs()
     for (int i = 0; i < 6; ++i) {
         const QString n = QString::number(i + 1);
         QWidget *page = tabPage(SSTab2, tr("End %1").arg(n));
-        auto *headerLabel = sizedLabel(tr("Header:"), "", page);
+        auto *headerLabel = transparentLabel(tr("Header:"), "", page);
         headerLabel->setObjectName(QStringLiteral("Label%1").arg(3 + 2 * i));
         auto *header = lineEdit(tr(starting[i].first), "", page);
         header->setObjectName(QStringLiteral("txtEnd%1Header").arg(n));
         describe(header, tr("End %1 Header").arg(n));
-        auto *bodyLabel = sizedLabel(tr("Description:"), "", page);
+        auto *bodyLabel = transparentLabel(tr("Description:"), "", page);
         bodyLabel->setObjectName(QStringLiteral("Label%1").arg(4 + 2 * i));
         auto *body = lineEdit(tr(starting[i].second), "", page);
         body->setObjectName(QStringLiteral("txtEnd%1Body").arg(n));

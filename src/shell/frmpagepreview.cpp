@@ -28,7 +28,7 @@ constexpr int refreshDelayMs = 150;
 
 // Where the game looks for the picture: a relative source is taken from the
 // page's own folder.
-QString picturePath(const QString &pictureSource, const QString &saveFolder)
+QString resolvedPictureFile(const QString &pictureSource, const QString &saveFolder)
 {
     const QString source = QDir::fromNativeSeparators(pictureSource);
     if (source.isEmpty() || QDir::isAbsolutePath(source) || saveFolder.isEmpty())
@@ -64,7 +64,7 @@ public:
     {
         if (type != QTextDocument::ImageResource)
             return {};
-        const QFileInfo file(picturePath(sourceOf(name), m_folder));
+        const QFileInfo file(resolvedPictureFile(sourceOf(name), m_folder));
         const QDateTime modified = file.lastModified();
         if (file.absoluteFilePath() != m_cachedPath || modified != m_cachedTime) {
             m_cachedPath = file.absoluteFilePath();
@@ -177,7 +177,7 @@ void frmPagePreview::refresh()
 {
     m_timer->stop();
     m_shown = m_brief();
-    const QString pictureFile = picturePath(m_shown.pictureSource, m_shown.saveFolder);
+    const QString pictureFile = resolvedPictureFile(m_shown.pictureSource, m_shown.saveFolder);
     const PictureFacts picture { QImageReader(pictureFile).canRead() };
     showChecks(checkMission(m_shown, picture));
 

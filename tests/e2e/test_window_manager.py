@@ -47,11 +47,11 @@ def settled_frame(title):
 
 
 def journey_preview_beside_main_window():
-    folder = os.path.join(WORK, "missions", "Preview")
+    folder = os.path.join(WORK, "missions", "PicturePreview")
     os.makedirs(folder)
     subprocess.run(["convert", "-size", "300x100", "xc:blue", os.path.join(folder, "wide.bmp")],
                    check=True, timeout=30)
-    program = Program("preview", ini_for(folder))
+    program = Program("picture-preview", ini_for(folder))
     try:
         app = program.app
         click(wait_for("wide.bmp", lambda: find(app, "wide.bmp", pyatspi.ROLE_LIST_ITEM)))

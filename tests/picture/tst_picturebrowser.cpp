@@ -5,7 +5,7 @@
 #include "picturebrowser.h"
 #include "picturemeasure.h"
 #include "scriptedprompter.h"
-#include "sizevalidator.h"
+#include "picturesizeboxes.h"
 
 #include <QFile>
 #include <QImage>
@@ -51,7 +51,7 @@ struct PictureTab
     QLabel *lblPicHeight = new QLabel(QStringLiteral("64"), &mainWindow);
     ClickableLabel *lblWarning = new ClickableLabel(QStringLiteral("Warning!"), &mainWindow);
     ScriptedPrompter prompter;
-    std::unique_ptr<SizeValidator> validator;
+    std::unique_ptr<PictureSizeBoxes> validator;
     std::unique_ptr<PictureBrowser> browser;
 
     explicit PictureTab(const QString &startFolder)
@@ -64,7 +64,7 @@ struct PictureTab
         txtPicWidth->setMaxLength(4);
         txtPicHeight->setMaxLength(4);
         lblWarning->hide();
-        validator = std::make_unique<SizeValidator>(txtPicWidth, txtPicHeight, lblPicWidth,
+        validator = std::make_unique<PictureSizeBoxes>(txtPicWidth, txtPicHeight, lblPicWidth,
                                                     lblPicHeight, lblWarning, prompter);
         browser = std::make_unique<PictureBrowser>(Text1, imgPicPreview, txtPicWidth, txtPicHeight,
                                                    &mainWindow, prompter);
@@ -92,8 +92,8 @@ private Q_SLOTS:
     void measure_data();
     void measure();
     void measureFollowsNewPicture();
-    void picturePath_data();
-    void picturePath();
+    void filePath_data();
+    void filePath();
     void choose_data();
     void choose();
     void sideOfTenThousandKeptWhole();
@@ -185,7 +185,7 @@ void tst_PictureBrowser::measureFollowsNewPicture()
     QCOMPARE(tab.txtPicHeight->text(), QStringLiteral("64"));
 }
 
-void tst_PictureBrowser::picturePath_data()
+void tst_PictureBrowser::filePath_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QChar>("separator");
@@ -196,12 +196,12 @@ void tst_PictureBrowser::picturePath_data()
     QTest::newRow("folder") << "/home/pics" << QChar(u'/') << "/home/pics/a.bmp";
 }
 
-void tst_PictureBrowser::picturePath()
+void tst_PictureBrowser::filePath()
 {
     QFETCH(QString, folder);
     QFETCH(QChar, separator);
     QFETCH(QString, expected);
-    QCOMPARE(PictureBrowser::picturePath(folder, QStringLiteral("a.bmp"), separator), expected);
+    QCOMPARE(PictureBrowser::filePath(folder, QStringLiteral("a.bmp"), separator), expected);
 }
 
 void tst_PictureBrowser::choose_data()

@@ -89,8 +89,8 @@ private Q_SLOTS:
     void tabOrderVisitsVisibleControls();
     void shiftTabGoesBack();
     void pictureSizeBoxesTakeFourCharacters();
-    void sizedLabelsFollowTheirText_data();
-    void sizedLabelsFollowTheirText();
+    void transparentLabelsFollowTheirText_data();
+    void transparentLabelsFollowTheirText();
     void clientArea();
     void siblingsDoNotOverlap();
     void controlsAreNotClipped();
@@ -381,7 +381,7 @@ void tst_frmMain::shiftTabGoesBack()
     QCOMPARE(controlOf(QApplication::focusWidget()), QStringLiteral("txtMission"));
 }
 
-void tst_frmMain::sizedLabelsFollowTheirText_data()
+void tst_frmMain::transparentLabelsFollowTheirText_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<bool>("shown");
@@ -391,7 +391,7 @@ void tst_frmMain::sizedLabelsFollowTheirText_data()
     QTest::newRow("picture height on the hidden tab") << "lblPicHeight" << false;
 }
 
-void tst_frmMain::sizedLabelsFollowTheirText()
+void tst_frmMain::transparentLabelsFollowTheirText()
 {
     QFETCH(QString, label);
     QFETCH(bool, shown);

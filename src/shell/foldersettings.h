@@ -11,12 +11,12 @@ class QLineEdit;
 // Keeps the save folder between runs: the load handling of the main window,
 // the press on the save-folder list that writes the settings file, and the
 // drive list moving both folder lists.
-class ShellFolders : public QObject
+class FolderSettings : public QObject
 {
     Q_OBJECT
 
 public:
-    ShellFolders(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2, QLineEdit *txtDirectory,
+    FolderSettings(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2, QLineEdit *txtDirectory,
                  QLineEdit *Text1, Prompter &prompter, const QString &iniPath,
                  QObject *parent = nullptr);
 

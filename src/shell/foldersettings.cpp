@@ -1,4 +1,4 @@
-#include "shellfolders.h"
+#include "foldersettings.h"
 
 #include "drivelist.h"
 #include "folderlist.h"
@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QStorageInfo>
 
-ShellFolders::ShellFolders(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2,
+FolderSettings::FolderSettings(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2,
                            QLineEdit *txtDirectory, QLineEdit *Text1, Prompter &prompter,
                            const QString &iniPath, QObject *parent)
     : QObject(parent)
@@ -23,11 +23,11 @@ ShellFolders::ShellFolders(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2
     , m_iniPath(iniPath)
     , m_lastDrive(Drive1->drive())
 {
-    connect(m_dir1, &FolderList::mousePressed, this, &ShellFolders::saveFolderPressed);
-    connect(m_drive1, &DriveList::driveChanged, this, &ShellFolders::driveChosen);
+    connect(m_dir1, &FolderList::mousePressed, this, &FolderSettings::saveFolderPressed);
+    connect(m_drive1, &DriveList::driveChanged, this, &FolderSettings::driveChosen);
 }
 
-bool ShellFolders::load(QString *error)
+bool FolderSettings::load(QString *error)
 {
     const SettingsRead read = readSettingsFile(m_iniPath);
     if (!read.ok) {
@@ -46,7 +46,7 @@ bool ShellFolders::load(QString *error)
     return true;
 }
 
-void ShellFolders::saveFolderPressed()
+void FolderSettings::saveFolderPressed()
 {
     const QString folder = m_dir1->path();
     const WriteResult written = writeSettingsFile(m_iniPath, folder);
@@ -59,7 +59,7 @@ void ShellFolders::saveFolderPressed()
     m_txtDirectory->setText(folder);
 }
 
-void ShellFolders::driveChosen(const QString &root)
+void FolderSettings::driveChosen(const QString &root)
 {
     const QStorageInfo volume(root);
     const bool ready = QFileInfo(root).isDir() && (!volume.isValid() || volume.isReady());

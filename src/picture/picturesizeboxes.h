@@ -13,11 +13,11 @@ class frmWarning;
 // mirror labels follow the boxes, and lblWarning shows while the size is over
 // 256 x 128. It runs synchronously on every textChanged, typed or set by code;
 // the setText calls it makes re-enter it at once, as nested runs.
-class SizeValidator : public QObject
+class PictureSizeBoxes : public QObject
 {
     Q_OBJECT
 public:
-    SizeValidator(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight, QLabel *lblPicWidth,
+    PictureSizeBoxes(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight, QLabel *lblPicWidth,
                   QLabel *lblPicHeight, QLabel *lblWarning, Prompter &prompter,
                   QObject *parent = nullptr);
 
@@ -45,6 +45,6 @@ private:
 };
 
 // Sets a size box's text in full even when it is longer than the box's typing
-// limit (a picture of 10,000 pixels or more); SizeValidator restores the limit
+// limit (a picture of 10,000 pixels or more); PictureSizeBoxes restores the limit
 // once the text fits it again.
 void setSizeBoxText(QLineEdit *box, const QString &text);

@@ -1,4 +1,4 @@
-#include "sizevalidator.h"
+#include "picturesizeboxes.h"
 
 #include "clickablelabel.h"
 #include "frmwarning.h"
@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr double widthLimit = 257.0;
-constexpr double heightLimit = 129.0;
+constexpr double warnFromWidth = 257.0;
+constexpr double warnFromHeight = 129.0;
 
 // A small warning-sign pointer for lblWarning: a black-edged yellow triangle
 // with an exclamation mark, hot spot at the tip.
@@ -38,7 +38,7 @@ QCursor warningCursor()
 
 } // namespace
 
-SizeValidator::SizeValidator(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight, QLabel *lblPicWidth,
+PictureSizeBoxes::PictureSizeBoxes(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight, QLabel *lblPicWidth,
                              QLabel *lblPicHeight, QLabel *lblWarning, Prompter &prompter,
                              QObject *parent)
     : QObject(parent)
@@ -51,10 +51,10 @@ SizeValidator::SizeValidator(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight, QL
     connect(txtPicHeight, &QLineEdit::textChanged, this, [this] { boxChanged(m_height); });
     lblWarning->setCursor(warningCursor());
     if (auto *clickable = qobject_cast<ClickableLabel *>(lblWarning))
-        connect(clickable, &ClickableLabel::clicked, this, &SizeValidator::showWarningWindow);
+        connect(clickable, &ClickableLabel::clicked, this, &PictureSizeBoxes::showWarningWindow);
 }
 
-void SizeValidator::boxChanged(Box &box)
+void PictureSizeBoxes::boxChanged(Box &box)
 {
     // Each setText below that changes the text runs this handler again, nested,
     // before it returns; the steps after it see the text the nested run left.
@@ -74,14 +74,14 @@ void SizeValidator::boxChanged(Box &box)
     updateWarning();
 }
 
-void SizeValidator::updateWarning()
+void PictureSizeBoxes::updateWarning()
 {
     const double width = numericValue(m_width.edit->text());
     const double height = numericValue(m_height.edit->text());
-    m_lblWarning->setVisible(width >= widthLimit || height >= heightLimit);
+    m_lblWarning->setVisible(width >= warnFromWidth || height >= warnFromHeight);
 }
 
-void SizeValidator::showWarningWindow()
+void PictureSizeBoxes::showWarningWindow()
 {
     if (!m_warning || !m_warning->isVisible()) {
         m_warning = new frmWarning(m_lblWarning->window());
@@ -99,7 +99,7 @@ void setSizeBoxText(QLineEdit *box, const QString &text)
     box->setText(text);
 }
 
-frmWarning *SizeValidator::warningWindow() const
+frmWarning *PictureSizeBoxes::warningWindow() const
 {
     return m_warning;
 }

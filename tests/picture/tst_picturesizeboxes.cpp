@@ -2,7 +2,7 @@
 #include "frmwarning.h"
 #include "numbertest.h"
 #include "scriptedprompter.h"
-#include "sizevalidator.h"
+#include "picturesizeboxes.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -24,7 +24,7 @@ struct SizeBoxes
     QLabel *lblPicHeight = new QLabel(QStringLiteral("64"), &window);
     ClickableLabel *lblWarning = new ClickableLabel(QStringLiteral("Warning!"), &window);
     ScriptedPrompter prompter;
-    std::unique_ptr<SizeValidator> validator;
+    std::unique_ptr<PictureSizeBoxes> validator;
 
     SizeBoxes()
     {
@@ -33,7 +33,7 @@ struct SizeBoxes
         txtPicHeight->move(0, 30);
         lblWarning->setGeometry(0, 60, 52, 14);
         lblWarning->hide();
-        validator = std::make_unique<SizeValidator>(txtPicWidth, txtPicHeight, lblPicWidth,
+        validator = std::make_unique<PictureSizeBoxes>(txtPicWidth, txtPicHeight, lblPicWidth,
                                                     lblPicHeight, lblWarning, prompter);
         window.show();
     }
@@ -41,7 +41,7 @@ struct SizeBoxes
     [[nodiscard]] QLabel *label(bool width) const { return width ? lblPicWidth : lblPicHeight; }
 };
 
-class tst_SizeValidator : public QObject
+class tst_PictureSizeBoxes : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -57,7 +57,7 @@ private Q_SLOTS:
     void randomSoak();
 };
 
-void tst_SizeValidator::typing_data()
+void tst_PictureSizeBoxes::typing_data()
 {
     QTest::addColumn<bool>("width");
     QTest::addColumn<QString>("start");
@@ -83,7 +83,7 @@ void tst_SizeValidator::typing_data()
                                           << "1" << 2;
 }
 
-void tst_SizeValidator::typing()
+void tst_PictureSizeBoxes::typing()
 {
     QFETCH(bool, width);
     QFETCH(QString, start);
@@ -111,7 +111,7 @@ void tst_SizeValidator::typing()
     QCOMPARE(box->cursorPosition(), int(expected.size()));
 }
 
-void tst_SizeValidator::pasting_data()
+void tst_PictureSizeBoxes::pasting_data()
 {
     QTest::addColumn<bool>("byCode");
     QTest::addColumn<QString>("pasted");
@@ -135,7 +135,7 @@ void tst_SizeValidator::pasting_data()
                                            << "170" << 0 << 0;
 }
 
-void tst_SizeValidator::pasting()
+void tst_PictureSizeBoxes::pasting()
 {
     QFETCH(bool, byCode);
     QFETCH(QString, pasted);
@@ -161,7 +161,7 @@ void tst_SizeValidator::pasting()
     QCOMPARE(f.txtPicWidth->cursorPosition(), int(expected.size()));
 }
 
-void tst_SizeValidator::warning_data()
+void tst_PictureSizeBoxes::warning_data()
 {
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
@@ -186,7 +186,7 @@ void tst_SizeValidator::warning_data()
                               << "-999" << false;
 }
 
-void tst_SizeValidator::warning()
+void tst_PictureSizeBoxes::warning()
 {
     QFETCH(QString, width);
     QFETCH(QString, height);
@@ -198,7 +198,7 @@ void tst_SizeValidator::warning()
     QVERIFY(f.prompter.shown.isEmpty());
 }
 
-void tst_SizeValidator::warningFollowsEitherBox()
+void tst_PictureSizeBoxes::warningFollowsEitherBox()
 {
     SizeBoxes f;
     QTest::keyClicks(f.txtPicWidth, QStringLiteral("0"));
@@ -212,7 +212,7 @@ void tst_SizeValidator::warningFollowsEitherBox()
     QVERIFY(f.lblWarning->isVisible());
 }
 
-void tst_SizeValidator::longAssignedNumberKeptWhole()
+void tst_PictureSizeBoxes::longAssignedNumberKeptWhole()
 {
     SizeBoxes f;
     setSizeBoxText(f.txtPicWidth, QStringLiteral("12000"));
@@ -238,7 +238,7 @@ static QList<frmWarning *> warningWindows()
     return found;
 }
 
-void tst_SizeValidator::warningWindow()
+void tst_PictureSizeBoxes::warningWindow()
 {
     SizeBoxes f;
     f.txtPicWidth->setText(QStringLiteral("300"));
@@ -280,7 +280,7 @@ void tst_SizeValidator::warningWindow()
     QTRY_COMPARE(warningWindows().size(), 0);
 }
 
-void tst_SizeValidator::randomSoak()
+void tst_PictureSizeBoxes::randomSoak()
 {
     SizeBoxes f;
     QRandomGenerator random(20240607);
@@ -317,5 +317,5 @@ void tst_SizeValidator::randomSoak()
     QVERIFY(f.prompter.count(QStringLiteral("Must Be Numbers")) > 0);
 }
 
-QTEST_MAIN(tst_SizeValidator)
-#include "tst_sizevalidator.moc"
+QTEST_MAIN(tst_PictureSizeBoxes)
+#include "tst_picturesizeboxes.moc"

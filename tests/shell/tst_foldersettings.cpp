@@ -2,7 +2,7 @@
 #include "folderlist.h"
 #include "scriptedprompter.h"
 #include "settingsfile.h"
-#include "shellfolders.h"
+#include "foldersettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +29,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-class TestShellFolders : public QObject
+class TestFolderSettings : public QObject
 {
     Q_OBJECT
 
@@ -64,10 +64,10 @@ private:
     QLineEdit *m_txtDirectory = nullptr;
     QLineEdit *m_text1 = nullptr;
     std::unique_ptr<ScriptedPrompter> m_prompter;
-    std::unique_ptr<ShellFolders> m_folders;
+    std::unique_ptr<FolderSettings> m_folders;
 };
 
-void TestShellFolders::initTestCase()
+void TestFolderSettings::initTestCase()
 {
     QVERIFY(m_tmp.isValid());
     const QString base = QDir(m_tmp.path()).canonicalPath();
@@ -79,7 +79,7 @@ void TestShellFolders::initTestCase()
     m_ini = base + QStringLiteral("/Varnholt.ini");
 }
 
-void TestShellFolders::init()
+void TestFolderSettings::init()
 {
     m_window = std::make_unique<QWidget>();
     m_drive1 = new DriveList(m_window.get());
@@ -89,14 +89,14 @@ void TestShellFolders::init()
     m_text1 = new QLineEdit(m_window.get());
     m_dir1->setGeometry(0, 40, 300, 300);
     m_prompter = std::make_unique<ScriptedPrompter>();
-    m_folders = std::make_unique<ShellFolders>(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1,
+    m_folders = std::make_unique<FolderSettings>(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1,
                                                *m_prompter, m_ini);
     m_window->resize(320, 360);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
-void TestShellFolders::cleanup()
+void TestFolderSettings::cleanup()
 {
     m_folders.reset();
     m_window.reset();
@@ -104,7 +104,7 @@ void TestShellFolders::cleanup()
     QFile::remove(m_ini);
 }
 
-void TestShellFolders::pressOn(const QString &entry, Qt::MouseButton button)
+void TestFolderSettings::pressOn(const QString &entry, Qt::MouseButton button)
 {
     const QList<QListWidgetItem *> items = m_dir1->findItems(entry, Qt::MatchExactly);
     QVERIFY(!items.isEmpty());
@@ -112,7 +112,7 @@ void TestShellFolders::pressOn(const QString &entry, Qt::MouseButton button)
                       m_dir1->visualItemRect(items.last()).center());
 }
 
-void TestShellFolders::openEntry(const QString &entry)
+void TestFolderSettings::openEntry(const QString &entry)
 {
     const QList<QListWidgetItem *> items = m_dir1->findItems(entry, Qt::MatchExactly);
     QVERIFY(!items.isEmpty());
@@ -123,7 +123,7 @@ void TestShellFolders::openEntry(const QString &entry)
                        m_dir1->visualItemRect(items.last()).center());
 }
 
-void TestShellFolders::loadPointsListsAtRememberedFolder_data()
+void TestFolderSettings::loadPointsListsAtRememberedFolder_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("atMission");
@@ -136,7 +136,7 @@ void TestShellFolders::loadPointsListsAtRememberedFolder_data()
     QTest::newRow("garbage") << QByteArray("\x01\xff\"\0,\r", 6) << false;
 }
 
-void TestShellFolders::loadPointsListsAtRememberedFolder()
+void TestFolderSettings::loadPointsListsAtRememberedFolder()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, atMission);
@@ -153,14 +153,14 @@ void TestShellFolders::loadPointsListsAtRememberedFolder()
     QVERIFY(m_prompter->shown.isEmpty());
 }
 
-void TestShellFolders::loadRefusesUnreadableFile_data()
+void TestFolderSettings::loadRefusesUnreadableFile_data()
 {
     QTest::addColumn<bool>("folderInPlace");
     QTest::newRow("missing file") << false;
     QTest::newRow("folder in its place") << true;
 }
 
-void TestShellFolders::loadRefusesUnreadableFile()
+void TestFolderSettings::loadRefusesUnreadableFile()
 {
     QFETCH(bool, folderInPlace);
     if (folderInPlace)
@@ -173,7 +173,7 @@ void TestShellFolders::loadRefusesUnreadableFile()
         QVERIFY(QDir().rmdir(m_ini));
 }
 
-void TestShellFolders::pressWritesCurrentFolder_data()
+void TestFolderSettings::pressWritesCurrentFolder_data()
 {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::newRow("left button") << Qt::LeftButton;
@@ -181,7 +181,7 @@ void TestShellFolders::pressWritesCurrentFolder_data()
     QTest::newRow("middle button") << Qt::MiddleButton;
 }
 
-void TestShellFolders::pressWritesCurrentFolder()
+void TestFolderSettings::pressWritesCurrentFolder()
 {
     QFETCH(Qt::MouseButton, button);
     writeBytes(m_ini, "\"/somewhere/else\"\r\n\"" + QFile::encodeName(m_mission) + "\"\r\n");
@@ -198,7 +198,7 @@ void TestShellFolders::pressWritesCurrentFolder()
     QVERIFY(m_prompter->shown.isEmpty());
 }
 
-void TestShellFolders::openingWritesNothingUntilNextPress()
+void TestFolderSettings::openingWritesNothingUntilNextPress()
 {
     writeBytes(m_ini, "\"" + QFile::encodeName(m_mission) + "\"\r\n");
     QString error;
@@ -217,7 +217,7 @@ void TestShellFolders::openingWritesNothingUntilNextPress()
     QCOMPARE(m_txtDirectory->text(), sub);
 }
 
-void TestShellFolders::failedWriteIsReportedAndListStaysUsable_data()
+void TestFolderSettings::failedWriteIsReportedAndListStaysUsable_data()
 {
     QTest::addColumn<QString>("iniPath");
     const QString base = QDir(m_tmp.path()).canonicalPath();
@@ -226,14 +226,14 @@ void TestShellFolders::failedWriteIsReportedAndListStaysUsable_data()
     QTest::newRow("folder in place of the file") << base + QStringLiteral("/taken");
 }
 
-void TestShellFolders::failedWriteIsReportedAndListStaysUsable()
+void TestFolderSettings::failedWriteIsReportedAndListStaysUsable()
 {
     QFETCH(QString, iniPath);
     const QString base = QDir(m_tmp.path()).canonicalPath();
     writeBytes(base + QStringLiteral("/plain"), "x");
     QVERIFY(QDir().mkpath(base + QStringLiteral("/taken")));
 
-    ShellFolders folders(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1, *m_prompter, iniPath);
+    FolderSettings folders(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1, *m_prompter, iniPath);
     QVERIFY(m_dir1->setPath(m_mission));
     pressOn(QStringLiteral("sub"));
 
@@ -259,7 +259,7 @@ void TestShellFolders::failedWriteIsReportedAndListStaysUsable()
     QCOMPARE(m_txtDirectory->text(), QDir::toNativeSeparators(m_mission + QStringLiteral("/sub")));
 }
 
-void TestShellFolders::driveChangeMovesBothLists()
+void TestFolderSettings::driveChangeMovesBothLists()
 {
     const QString other = QDir(m_tmp.path()).canonicalPath() + QStringLiteral("/missions");
     m_drive1->setDrives({ QStringLiteral("/"), other });
@@ -280,12 +280,12 @@ void TestShellFolders::driveChangeMovesBothLists()
     QVERIFY(m_prompter->shown.isEmpty());
 }
 
-void TestShellFolders::driveNotReadyLeavesListsAlone()
+void TestFolderSettings::driveNotReadyLeavesListsAlone()
 {
     const QString absent = QDir(m_tmp.path()).canonicalPath() + QStringLiteral("/ejected");
     m_drive1->setDrives({ QStringLiteral("/"), absent });
     QVERIFY(m_drive1->setDrive(QStringLiteral("/")));
-    ShellFolders folders(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1, *m_prompter, m_ini);
+    FolderSettings folders(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1, *m_prompter, m_ini);
     QVERIFY(m_dir1->setPath(m_mission));
     QVERIFY(m_dir2->setPath(m_mission));
 
@@ -299,5 +299,5 @@ void TestShellFolders::driveNotReadyLeavesListsAlone()
     QCOMPARE(m_drive1->drive(), QStringLiteral("/"));
 }
 
-QTEST_MAIN(TestShellFolders)
-#include "tst_shellfolders.moc"
+QTEST_MAIN(TestFolderSettings)
+#include "tst_foldersettings.moc"
