@@ -1,6 +1,6 @@
 #include "frmmain.h"
 #include "messageboxprompter.h"
-#include "settingsfile.h"
+#include "settingslocation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     for (int size : { 16, 32, 48, 64, 128, 256 })
         icon.addFile(QStringLiteral(":/icons/quillmark-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
-    const QString iniPath = settingsFilePath();
+    const QString iniPath = settingsFileLocation(QCoreApplication::applicationDirPath());
     QString error;
     if (!window.load(iniPath, &error)) {
         const QString text = !error.isEmpty()

@@ -62,6 +62,8 @@ void TestStartup::startsOnlyWithSettingsFile()
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // A settings file of the user's own must not stand in for the missing one.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tmp.filePath(QStringLiteral("config")));
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(tmp.path());
     process.start(program, {});
