@@ -1,20 +1,13 @@
 # Installed layout (relative to the prefix):
-#   lib/quillmark/quillmark       the program
-#   lib/quillmark/Varnholt.ini    its settings file, shipped empty
-#   bin/quillmark                 launcher (see quillmark-launcher.sh)
+#   bin/quillmark                      the program
+#   share/quillmark/Varnholt.ini       the settings file, shipped empty; each user
+#                                      gets a copy of it in ~/.config/quillmark/
 #   share/applications, share/icons/hicolor, share/metainfo
-# The program reads and rewrites its settings file beside its own executable,
-# so the executable and the file live together in a private folder; the
-# launcher gives each user a writable copy of that folder when the installed
-# one is not writable by them.
-set(QUILLMARK_PROGRAM_DIR lib/quillmark)
 # Installing (and cpack) needs the program only, not every test and benchmark.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
-install(TARGETS quillmark RUNTIME DESTINATION ${QUILLMARK_PROGRAM_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/resources/Varnholt.ini DESTINATION ${QUILLMARK_PROGRAM_DIR})
-install(PROGRAMS ${PROJECT_SOURCE_DIR}/cmake/quillmark-launcher.sh
-        DESTINATION bin RENAME quillmark)
+install(TARGETS quillmark RUNTIME DESTINATION bin)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/Varnholt.ini DESTINATION share/quillmark)
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/quillmark.desktop DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/io.github.quillmark.Quillmark.metainfo.xml

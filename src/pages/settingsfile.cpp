@@ -58,11 +58,6 @@ QString reasonFor(const QString &path, const QString &errorString)
 
 } // namespace
 
-QString settingsFilePath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Varnholt.ini");
-}
-
 QString lastSettingsField(const QByteArray &content)
 {
     const char *p = content.constData();

@@ -15,8 +15,6 @@ struct SettingsRead
     QString error; // why it could not be read
 };
 
-[[nodiscard]] QString settingsFilePath();
-
 // Fields are separated by commas or line ends; spaces before a field are
 // skipped; a field that starts with a double quote runs to the next double
 // quote (commas inside belong to it). Only the last field counts.

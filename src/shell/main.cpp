@@ -1,7 +1,7 @@
 #include "application.h"
 #include "frmmain.h"
 #include "messageboxprompter.h"
-#include "settingsfile.h"
+#include "settingslocation.h"
 
 #include <QApplication>
 
@@ -14,8 +14,9 @@ int main(int argc, char *argv[])
 
     MessageBoxPrompter prompter;
     frmMain window(prompter);
+    const QString iniPath = settingsFileLocation(QCoreApplication::applicationDirPath());
     QString error;
-    if (!window.load(settingsFilePath(), &error)) {
+    if (!window.load(iniPath, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         static_cast<Prompter &>(prompter).message(
             error, QApplication::translate("main", "Quillmark"), Prompter::Icon::Critical);

@@ -69,6 +69,8 @@ export DBUS_SESSION_BUS_ADDRESS
 pids+=($!)
 sleep 0.5
 
+# A settings file in the user's own config folder must not stand in for a missing one.
+export XDG_CONFIG_HOME=$work/config
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export QT_ACCESSIBILITY=1
 export NO_AT_BRIDGE=0

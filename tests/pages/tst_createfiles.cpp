@@ -238,10 +238,11 @@ void TestCreateFiles::widthFollowsTheLocale()
     QFETCH(QString, width);
     QFETCH(QString, shown);
     QTemporaryDir dir;
-    MissionBrief brief { .missionName = QStringLiteral("Raid"),
-                         .pictureWidth = width,
-                         .objectiveCount = QStringLiteral("1"),
-                         .saveFolder = dir.path() };
+    MissionBrief brief;
+    brief.missionName = QStringLiteral("Raid");
+    brief.pictureWidth = width;
+    brief.objectiveCount = QStringLiteral("1");
+    brief.saveFolder = dir.path();
     QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
     ScriptedPrompter prompter;
     static_cast<void>(createFiles(brief, prompter, PathStyle::Posix));

@@ -68,7 +68,10 @@ void TestStartup::initTestCase()
             QCOMPARE(file.write(c.content), c.content.size());
         }
         c.process = std::make_unique<QProcess>();
-        c.process->setProcessEnvironment(env);
+        // A settings file of the user's own must not stand in for the missing one.
+        QProcessEnvironment own = env;
+        own.insert(QStringLiteral("XDG_CONFIG_HOME"), c.folder->filePath(QStringLiteral("config")));
+        c.process->setProcessEnvironment(own);
         c.process->setWorkingDirectory(c.folder->path());
         c.process->start(program, {});
         QVERIFY2(c.process->waitForStarted(10000), qPrintable(c.process->errorString()));
