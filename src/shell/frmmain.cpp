@@ -2,15 +2,16 @@
 
 #include "controls.h"
 #include "createfiles.h"
-#include "focusorder.h"
-#include "twips.h"
 #include "drivelist.h"
 #include "filelist.h"
+#include "focusorder.h"
 #include "folderlist.h"
 #include "missionbrief.h"
 #include "multilinetext.h"
 #include "pause.h"
 #include "shellfolders.h"
+#include "sizevalidator.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -60,6 +61,9 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     setFixedSize(client.width(), client.height() + menuHeight);
 
     wireCommands();
+    setAcceptDrops(true);
+    catchMissionDrops();
+    m_startBrief = m_savedBrief = brief();
 
     txtMission->setFocus();
 }
@@ -71,7 +75,10 @@ bool frmMain::load(const QString &iniPath, QString *error)
     delete m_folders;
     m_folders
         = new ShellFolders(Drive1, Dir1, Dir2, txtDirectory, Text1, m_prompter, iniPath, this);
-    return m_folders->load(error);
+    if (!m_folders->load(error))
+        return false;
+    m_startBrief = m_savedBrief = brief();
+    return true;
 }
 
 MissionBrief frmMain::brief() const
@@ -99,8 +106,8 @@ void frmMain::setBrief(const MissionBrief &b)
     txtMission->setText(b.missionName);
     setCrlfText(txtOverview, b.overviewText);
     Text1->setText(b.pictureSource);
-    txtPicWidth->setText(b.pictureWidth);
-    txtPicHeight->setText(b.pictureHeight);
+    setSizeBoxText(txtPicWidth, b.pictureWidth);
+    setSizeBoxText(txtPicHeight, b.pictureHeight);
     setCrlfText(txtHeader, b.notesText);
     setCrlfText(txtBriefing, b.briefingText);
     List1->clear();
@@ -115,7 +122,10 @@ void frmMain::setBrief(const MissionBrief &b)
 
 void frmMain::createFiles()
 {
-    applyOutcome(::createFiles(brief(), m_prompter));
+    const CreateFilesOutcome outcome = ::createFiles(brief(), m_prompter);
+    if (outcome.result == CreateFilesOutcome::Result::Written)
+        m_savedBrief = brief();
+    applyOutcome(outcome);
 }
 
 void frmMain::applyOutcome(const CreateFilesOutcome &outcome)
@@ -173,6 +183,8 @@ void frmMain::autoSizeLabels(std::initializer_list<QLabel *> labels)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (missionDropFiltered(event))
+        return true;
     // A label's new text asks its container for a new layout; the labels
     // sized to their text follow it.
     if (event->type() == QEvent::LayoutRequest) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "missionbrief.h"
 #include "pause.h"
 
 #include <QList>
@@ -30,7 +31,6 @@ class QStyle;
 class QTabWidget;
 class ShellFolders;
 struct CreateFilesOutcome;
-struct MissionBrief;
 
 // The main window. It holds every field of the mission as a control and hands
 // the controls each command needs to the rule that carries it out.
@@ -59,6 +59,16 @@ public:
     // focus the outcome asks for.
     void createFiles();
 
+    // Opens the mission whose pages are in folder (the command line, a drop
+    // and "Open Mission..." come here): the pages fill every field and folder
+    // becomes the save folder. Boxes tell why when nothing changes.
+    void openMission(const QString &folder);
+
+    // Asks for the folder "Open Mission..." opens, starting at start; empty
+    // when the user cancels.
+    using FolderChooser = std::function<QString(QWidget *parent, const QString &start)>;
+    void setFolderChooser(FolderChooser chooser);
+
     // Waits `seconds` while the window's events go on being handled.
     void Pause(double seconds);
 
@@ -71,6 +81,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenuBar();
@@ -80,6 +92,9 @@ private:
     void buildBriefingTab(QWidget *page);
     void buildEndingTabs();
     void wireCommands();
+    void chooseMission();
+    void catchMissionDrops();
+    bool missionDropFiltered(QEvent *event);
     void applyOutcome(const CreateFilesOutcome &outcome);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
@@ -159,4 +174,9 @@ private:
     PictureBrowser *m_picture = nullptr;
     QList<QLabel *> m_autoSized;
     QStyle *m_tabStyle = nullptr;
+    FolderChooser m_chooseFolder;
+    // The record after start-up, and the one last written or opened: texts
+    // that differ from the latter are unsaved.
+    MissionBrief m_startBrief;
+    MissionBrief m_savedBrief;
 };

@@ -59,6 +59,12 @@ void ShellFolders::saveFolderPressed()
     m_txtDirectory->setText(folder);
 }
 
+void ShellFolders::moveSaveFolder(const QString &folder)
+{
+    if (m_dir1->setPath(folder))
+        saveFolderPressed();
+}
+
 void ShellFolders::driveChosen(const QString &root)
 {
     const QStorageInfo volume(root);
