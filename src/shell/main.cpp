@@ -1,12 +1,16 @@
 #include "application.h"
+#include "commandline.h"
 #include "frmmain.h"
 #include "messageboxprompter.h"
 #include "settingsfile.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
+    const QString mission = missionFromCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     setUpApplication();
 
@@ -19,5 +23,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     window.show();
+    if (!mission.isEmpty())
+        QTimer::singleShot(0, &window, [&window, mission] { window.openMission(mission); });
     return QApplication::exec();
 }

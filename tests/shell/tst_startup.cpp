@@ -1,3 +1,5 @@
+#include "programversion.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -15,6 +17,8 @@ private Q_SLOTS:
     void initTestCase();
     void startsOnlyWithSettingsFile_data();
     void startsOnlyWithSettingsFile();
+    void printsWithoutDisplayOrSettings_data();
+    void printsWithoutDisplayOrSettings();
 
 private:
     QString m_source;
@@ -91,6 +95,32 @@ void TestStartup::startsOnlyWithSettingsFile()
         }
         QCOMPARE(QFileInfo(ini).isFile(), false);
     }
+}
+
+void TestStartup::printsWithoutDisplayOrSettings_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("help") << "--help"
+                          << "[FOLDER|PAGE]";
+    QTest::newRow("version") << "--version" << programVersion();
+}
+
+void TestStartup::printsWithoutDisplayOrSettings()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, printed);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
+        env.remove(name);
+    process.setProcessEnvironment(env);
+    QTemporaryDir tmp; // the copy has no settings file beside it
+    QVERIFY(QFile::copy(m_source, tmp.filePath("quillmark")));
+    process.start(tmp.filePath("quillmark"), { option });
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(QString::fromLocal8Bit(process.readAllStandardOutput()).contains(printed));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)
