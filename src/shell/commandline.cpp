@@ -7,13 +7,11 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-QString missionFromCommandLine(int &argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("quillmark"));
-    QCoreApplication::setApplicationVersion(programVersion());
+namespace {
 
-    QCommandLineParser parser;
+void describeOptions(QCommandLineParser &parser)
+{
+    QCoreApplication::setApplicationVersion(programVersion());
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "Writes the overview and briefing pages of a Varnholt mission."));
     parser.addHelpOption();
@@ -24,7 +22,34 @@ QString missionFromCommandLine(int &argc, char **argv)
                                     "A mission folder, or its overview.html or "
                                     "briefing.html, to open."),
         QStringLiteral("[FOLDER|PAGE]"));
-    parser.process(app);
+}
+
+} // namespace
+
+void answerHelpAndVersion(int &argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--")
+            return;
+        for (const char *option : { "-h", "-?", "--help", "--help-all", "-v", "--version" }) {
+            if (argument == option) {
+                QCoreApplication app(argc, argv);
+                QCoreApplication::setApplicationName(QStringLiteral("quillmark"));
+                QCommandLineParser parser;
+                describeOptions(parser);
+                parser.process(app);
+                return;
+            }
+        }
+    }
+}
+
+QString missionFromCommandLine()
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(QCoreApplication::arguments());
 
     const QStringList paths = parser.positionalArguments();
     if (paths.size() > 1)

@@ -9,10 +9,10 @@
 
 int main(int argc, char *argv[])
 {
-    const QString mission = missionFromCommandLine(argc, argv);
-
+    answerHelpAndVersion(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
+    const QString mission = missionFromCommandLine();
 
     MessageBoxPrompter prompter;
     frmMain window(prompter);
