@@ -221,8 +221,8 @@ def journey_open_again():
             wait_for('"Files Created!" shown', lambda: find(app, "Files Created!") is not None)
             press_button_in_box(app, ("OK", "&OK"))
             pages.append([open(os.path.join(mission, p), "rb").read() for p in ("overview.html", "briefing.html")])
-            click(find(app, "File", pyatspi.ROLE_MENU))
-            click(wait_for("Quit", lambda: find(app, "Quit", pyatspi.ROLE_MENU_ITEM)))
+            click(find(app, "File"))
+            click(wait_for("Quit", lambda: find(app, "Quit")))
             program.proc.wait(10)
         finally:
             program.stop()
