@@ -71,6 +71,12 @@ void PictureBrowser::showPreview()
     m_preview->showPicture(picture);
 }
 
+void PictureBrowser::showQuietly(const QString &path)
+{
+    QString error;
+    m_imgPicPreview->setImage(loadScaledPicture(path, m_imgPicPreview->size(), &error));
+}
+
 void PictureBrowser::preparePreview()
 {
     if (m_preview)

@@ -29,6 +29,10 @@ public:
 public Q_SLOTS:
     void choose(const QString &folder, const QString &fileName);
     void showPreview();
+    // Shows the picture at path in the small preview and nothing else: the
+    // size boxes keep their texts, and a path that names no readable picture
+    // leaves the preview empty without a message.
+    void showQuietly(const QString &path);
 
 private:
     void preparePreview();

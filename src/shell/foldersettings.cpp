@@ -59,6 +59,12 @@ void FolderSettings::saveFolderPressed()
     m_txtDirectory->setText(folder);
 }
 
+void FolderSettings::moveSaveFolder(const QString &folder)
+{
+    if (m_dir1->setPath(folder))
+        saveFolderPressed();
+}
+
 void FolderSettings::driveChosen(const QString &root)
 {
     const QStorageInfo volume(root);

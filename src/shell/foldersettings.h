@@ -25,6 +25,9 @@ public:
     // cannot be read: the program must not start then.
     [[nodiscard]] bool load(QString *error);
 
+    // Points the save-folder list at folder and remembers it as a press on
+    // the list does.
+    void moveSaveFolder(const QString &folder);
 
 private:
     void saveFolderPressed();

@@ -2,10 +2,9 @@
 
 #include "controls.h"
 #include "createfiles.h"
-#include "focusorder.h"
-#include "twips.h"
 #include "drivelist.h"
 #include "filelist.h"
+#include "focusorder.h"
 #include "folderlist.h"
 #include "framefit.h"
 #include "labelsizer.h"
@@ -13,6 +12,8 @@
 #include "multilinetext.h"
 #include "pause.h"
 #include "foldersettings.h"
+#include "picturesizeboxes.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -58,6 +59,9 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
 
     wireCommands();
     wirePreview();
+    setAcceptDrops(true);
+    catchMissionDrops();
+    m_startBrief = m_savedBrief = brief();
 
     txtMission->setFocus();
 }
@@ -69,7 +73,10 @@ bool frmMain::load(const QString &iniPath, QString *error)
     delete m_folders;
     m_folders
         = new FolderSettings(Drive1, Dir1, Dir2, txtDirectory, Text1, m_prompter, iniPath, this);
-    return m_folders->load(error);
+    if (!m_folders->load(error))
+        return false;
+    m_startBrief = m_savedBrief = brief();
+    return true;
 }
 
 MissionBrief frmMain::brief() const
@@ -97,8 +104,8 @@ void frmMain::setBrief(const MissionBrief &b)
     txtMission->setText(b.missionName);
     setCrlfText(txtOverview, b.overviewText);
     Text1->setText(b.pictureSource);
-    txtPicWidth->setText(b.pictureWidth);
-    txtPicHeight->setText(b.pictureHeight);
+    setSizeBoxText(txtPicWidth, b.pictureWidth);
+    setSizeBoxText(txtPicHeight, b.pictureHeight);
     setCrlfText(txtHeader, b.notesText);
     setCrlfText(txtBriefing, b.briefingText);
     List1->clear();
@@ -121,7 +128,11 @@ void frmMain::createFiles()
         List1->setCurrentRow(List1->count() - 1);
         List1->setFocus();
     };
-    applyOutcome(::createFiles(brief(), m_prompter, nativePathStyle(), selectLastObjective));
+    const CreateFilesOutcome outcome
+        = ::createFiles(brief(), m_prompter, nativePathStyle(), selectLastObjective);
+    if (outcome.result == CreateFilesOutcome::Result::Written)
+        m_savedBrief = brief();
+    applyOutcome(outcome);
 }
 
 void frmMain::applyOutcome(const CreateFilesOutcome &outcome)
@@ -168,6 +179,11 @@ void frmMain::autoSizeLabels(std::initializer_list<QLabel *> labels)
 {
     for (QLabel *label : labels)
         LabelSizer::track(label);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    return missionDropFiltered(event) || QWidget::eventFilter(watched, event);
 }
 
 QList<QWidget *> frmMain::tabOrder() const

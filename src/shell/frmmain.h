@@ -1,5 +1,6 @@
 #pragma once
 
+#include "missionbrief.h"
 #include "pause.h"
 
 #include <QList>
@@ -33,7 +34,6 @@ class QTabWidget;
 class FolderSettings;
 enum class CheckedField;
 struct CreateFilesOutcome;
-struct MissionBrief;
 
 // The main window. It holds every field of the mission as a control and hands
 // the controls each command needs to the rule that carries it out.
@@ -68,6 +68,15 @@ public:
     // Shows the tab that holds the field and puts the focus in it; `index` is
     // the objective row from 1 or the ending's number.
     void showField(CheckedField field, int index);
+    // Opens the mission whose pages are in folder (the command line, a drop
+    // and "Open Mission..." come here): the pages fill every field and folder
+    // becomes the save folder. Boxes tell why when nothing changes.
+    void openMission(const QString &folder);
+
+    // Asks for the folder "Open Mission..." opens, starting at start; empty
+    // when the user cancels.
+    using FolderChooser = std::function<QString(QWidget *parent, const QString &start)>;
+    void setFolderChooser(FolderChooser chooser);
 
     // Waits `seconds` while the window's events go on being handled.
     void Pause(double seconds);
@@ -79,7 +88,10 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenuBar();
@@ -91,6 +103,9 @@ private:
     void wireCommands();
     void wirePreview();
     void schedulePreview();
+    void chooseMission();
+    void catchMissionDrops();
+    bool missionDropFiltered(QEvent *event);
     void applyOutcome(const CreateFilesOutcome &outcome);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
@@ -170,4 +185,9 @@ private:
     PictureBrowser *m_picture = nullptr;
     QStyle *m_tabStyle = nullptr;
     QPointer<frmPagePreview> m_pagePreview;
+    FolderChooser m_chooseFolder;
+    // The record after start-up, and the one last written or opened: texts
+    // that differ from the latter are unsaved.
+    MissionBrief m_startBrief;
+    MissionBrief m_savedBrief;
 };

@@ -24,11 +24,14 @@ void frmMain::buildMenuBar()
     m_menuBar->setNativeMenuBar(false);
 
     QMenu *file = named(m_menuBar->addMenu(tr("&File")), "mnuFile");
-    connect(addCommand(file, tr("&Create Files"), "mnuCreateFiles", QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, &frmMain::createFiles);
+    connect(addCommand(file, tr("&Open Mission..."), "mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &frmMain::chooseMission);
+    connect(
+        addCommand(file, tr("&Create Files"), "mnuCreateFiles", QKeySequence(Qt::CTRL | Qt::Key_S)),
+        &QAction::triggered, this, &frmMain::createFiles);
     file->addSeparator();
-    connect(addCommand(file, tr("&Quit"), "mnuQuit", QKeySequence(Qt::CTRL | Qt::Key_Q)), &QAction::triggered,
-            this, &QWidget::close);
+    connect(addCommand(file, tr("&Quit"), "mnuQuit", QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &QWidget::close);
 
     QMenu *view = named(m_menuBar->addMenu(tr("&View")), "mnuView");
     connect(addCommand(view, tr("&Preview Pages"), "mnuPreview", QKeySequence(Qt::Key_F5)),

@@ -125,7 +125,7 @@ def box_text_shown(app, text):
 class Program:
     """The program copied into its own folder, with or without a settings file."""
 
-    def __init__(self, name, ini_content):
+    def __init__(self, name, ini_content, args=()):
         self.folder = os.path.join(WORK, name)
         os.makedirs(self.folder)
         self.binary = os.path.join(self.folder, "quillmark")
@@ -134,7 +134,7 @@ class Program:
         if ini_content is not None:
             with open(self.ini, "wb") as f:
                 f.write(ini_content)
-        self.proc = subprocess.Popen([self.binary], cwd=WORK, stdout=subprocess.DEVNULL,
+        self.proc = subprocess.Popen([self.binary, *args], cwd=WORK, stdout=subprocess.DEVNULL,
                                      stderr=open(os.path.join(self.folder, "stderr.log"), "wb"))
         self.app = wait_for("the program on the accessibility bus", lambda: app_of(self.proc))
 

@@ -195,5 +195,40 @@ def journey_editing():
         program.stop()
 
 
+def journey_open_again():
+    """Create Files, quit, start again with the folder on the command line:
+    every field is back, and Create Files writes the same bytes again."""
+    fields = {"Mission Name": "Long & <Night>", "Overview Text": "&amp;\n\u017Elu\u0165ou\u010Dk\u00FD \u2603",
+              "Mission Briefing Text": "Cross at dawn<br>", "End 6 Description": "You hid"}
+    mission = os.path.join(WORK, "missions", "Long Night")
+    os.makedirs(mission)
+    pages = []
+    for run, ini, args in (("write", ini_for(mission), ()), ("open", ini_for(WORK), [mission])):
+        program = Program(run, ini, args)
+        try:
+            app = program.app
+            for name, text in fields.items():
+                box = wait_for(name, lambda: find_editable(app, name))
+                if not pages:
+                    set_text(box, text)
+                wait_for(name + " holding its text", lambda: text_of(box) == text, 10)
+            click(find(app, "Briefing", pyatspi.ROLE_PAGE_TAB))
+            if not pages:
+                add_objective(app, find(app, "Objectives List"), "Hold the bridge")
+            elif list_items(find(app, "Objectives List")) != ["Hold the bridge"]:
+                raise Failure("the objectives did not come back")
+            click(enabled_button(app, "Create Files"))
+            wait_for('"Files Created!" shown', lambda: find(app, "Files Created!") is not None)
+            press_button_in_box(app, ("OK", "&OK"))
+            pages.append([open(os.path.join(mission, p), "rb").read() for p in ("overview.html", "briefing.html")])
+            click(find(app, "File"))
+            click(wait_for("Quit", lambda: find(app, "Quit")))
+            program.proc.wait(10)
+        finally:
+            program.stop()
+    if pages[0] != pages[1] or open(program.ini, "rb").read() != ini_for(mission):
+        raise Failure("the pages written again differ, or the opened folder was not remembered")
+
+
 if __name__ == "__main__":
-    sys.exit(run_journeys([journey_editing]))
+    sys.exit(run_journeys([journey_editing, journey_open_again]))

@@ -1,3 +1,5 @@
+#include "programversion.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void startsOnlyWithSettingsFile_data();
     void startsOnlyWithSettingsFile();
     void cleanupTestCase();
+    void printsWithoutDisplayOrSettings_data();
+    void printsWithoutDisplayOrSettings();
 
 private:
     struct Case
@@ -33,11 +37,13 @@ private:
     };
     std::vector<Case> m_cases;
     QElapsedTimer m_clock;
+    QString m_source;
 };
 
 void TestStartup::initTestCase()
 {
-    const QString source = QStringLiteral(QUILLMARK_BIN_DIR "/quillmark");
+    m_source = QStringLiteral(QUILLMARK_BIN_DIR "/quillmark");
+    const QString &source = m_source;
     if (!QFileInfo(source).isExecutable())
         QSKIP("the quillmark program is not built");
     m_cases.push_back({ "no settings file", QStringLiteral("missing"), false, {}, {}, {} });
@@ -126,6 +132,32 @@ void TestStartup::cleanupTestCase()
             c.process->waitForFinished(5000);
         }
     }
+}
+
+void TestStartup::printsWithoutDisplayOrSettings_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("help") << "--help"
+                          << "[FOLDER|PAGE]";
+    QTest::newRow("version") << "--version" << programVersion();
+}
+
+void TestStartup::printsWithoutDisplayOrSettings()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, printed);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
+        env.remove(name);
+    process.setProcessEnvironment(env);
+    QTemporaryDir tmp; // the copy has no settings file beside it
+    QVERIFY(QFile::copy(m_source, tmp.filePath("quillmark")));
+    process.start(tmp.filePath("quillmark"), { option });
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(QString::fromLocal8Bit(process.readAllStandardOutput()).contains(printed));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -1,0 +1,106 @@
+#include "openmission.h"
+
+#include "missionfolder.h"
+#include "numbertest.h"
+#include "prompter.h"
+#include "stripspaces.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("openMission", text);
+}
+
+// A size the size boxes would change, by cutting spaces or with "Must Be
+// Numbers" boxes, cannot be put into the window as the page has it.
+bool sizeBoxKeeps(const QString &size)
+{
+    return StripSpaces(size) == size && (size.isEmpty() || isValidNumber(size));
+}
+
+QStringList problemsOf(const MissionFolderRead &read)
+{
+    QStringList problems = read.errors;
+    for (const PageProblem &problem : read.pages.problems)
+        problems.append(describeProblem(problem));
+    const MissionBrief &brief = read.pages.brief;
+    if (!sizeBoxKeeps(brief.pictureWidth))
+        problems.append(
+            tr("overview.html: the picture width \"%1\" is not a number").arg(brief.pictureWidth));
+    if (!sizeBoxKeeps(brief.pictureHeight))
+        problems.append(tr("overview.html: the picture height \"%1\" is not a number")
+                            .arg(brief.pictureHeight));
+    return problems;
+}
+
+// A page that is missing leaves its fields as they were after start-up.
+template<typename... Fields>
+void keepFields(MissionBrief &brief, const MissionBrief &start, Fields... fields)
+{
+    ((brief.*fields = start.*fields), ...);
+}
+
+} // namespace
+
+QString missionFolderOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return info.absoluteFilePath();
+    const QString name = info.fileName();
+    if (info.isFile()
+        && (name == QLatin1String("overview.html") || name == QLatin1String("briefing.html")))
+        return info.absolutePath();
+    return {};
+}
+
+std::optional<MissionBrief> readMissionToOpen(const QString &folder, const MissionBrief &start,
+                                              bool unsavedTexts, Prompter &prompter)
+{
+    const QString title = tr("Open Mission");
+    const QString shown = QDir::toNativeSeparators(folder);
+    const MissionFolderRead read = readMissionFolder(folder);
+    if (read.noPages()) {
+        prompter.message(tr("No mission pages in %1.").arg(shown), title,
+                         Prompter::Icon::Information);
+        return std::nullopt;
+    }
+    const QStringList problems = problemsOf(read);
+    if (!problems.isEmpty()) {
+        prompter.message(tr("The mission in %1 cannot be opened:\n\n%2")
+                             .arg(shown, problems.join(QLatin1Char('\n'))),
+                         title, Prompter::Icon::Warning);
+        return std::nullopt;
+    }
+    // Reading first spares the question when there is nothing to open.
+    if (unsavedTexts
+        && prompter.message(
+               tr("Replace the texts in the window with the mission in %1?").arg(shown), title,
+               Prompter::Icon::Question, Prompter::Buttons::YesNo, Prompter::Button::No)
+            != Prompter::Button::Yes)
+        return std::nullopt;
+
+    MissionBrief brief = read.pages.brief;
+    if (!read.pages.hasOverview)
+        keepFields(brief, start, &MissionBrief::missionName, &MissionBrief::overviewText,
+                   &MissionBrief::pictureSource, &MissionBrief::pictureWidth,
+                   &MissionBrief::pictureHeight);
+    if (!read.pages.hasBriefing)
+        keepFields(brief, start, &MissionBrief::notesText, &MissionBrief::briefingText,
+                   &MissionBrief::objectives, &MissionBrief::objectiveCount,
+                   &MissionBrief::endings);
+    brief.saveFolder = shown;
+    return brief;
+}
+
+bool sameTexts(MissionBrief a, MissionBrief b)
+{
+    a.saveFolder.clear();
+    b.saveFolder.clear();
+    return a == b;
+}
