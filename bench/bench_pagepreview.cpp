@@ -11,13 +11,16 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -65,18 +68,24 @@ struct RefreshTimes
     double bytes; // both pages' bytes alone
     double shownTab; // one refresh with the briefing tab in view, painted
     double otherTab; // then showing the overview tab, painted
+    double layoutStep; // the longest the event loop waited for the briefing's layout afterwards
+    double laidOut; // when the briefing's layout was complete, after the refresh
 };
 
 RefreshTimes measureRefresh(frmMain &window, frmPagePreview &preview, const MissionBrief &brief,
                             int runs)
 {
-    window.setBrief(brief);
     auto *tabs = preview.findChild<QTabWidget *>(QStringLiteral("tabPages"));
-    std::vector<double> bytes, shown, other;
+    std::vector<double> bytes, shown, other, layoutStep, laidOut;
     for (int i = 0; i < runs; ++i) {
+        // Each run changes both pages, so that neither is kept as it was.
+        MissionBrief changed = brief;
+        changed.missionName += QString::number(i);
+        changed.briefingText += QString::number(i);
+        window.setBrief(changed);
         bytes.push_back(timeMs([&] {
-            (void)overviewPageBytes(brief);
-            (void)briefingPageBytes(brief);
+            (void)overviewPageBytes(changed);
+            (void)briefingPageBytes(changed);
         }));
         tabs->setCurrentIndex(1);
         QCoreApplication::processEvents();
@@ -84,12 +93,26 @@ RefreshTimes measureRefresh(frmMain &window, frmPagePreview &preview, const Miss
             preview.refresh();
             preview.repaint();
         }));
+        // The rest of a long page is laid out in steps from the event loop.
+        const QScrollBar *range
+            = preview.findChild<QTextBrowser *>(QStringLiteral("brwBriefing"))->verticalScrollBar();
+        QElapsedTimer settling, still;
+        settling.start();
+        still.start();
+        double longestStep = 0;
+        for (int maximum = range->maximum(); still.elapsed() < 300;) {
+            longestStep = std::max(longestStep, timeMs([] { QCoreApplication::processEvents(); }));
+            if (std::exchange(maximum, range->maximum()) != range->maximum())
+                still.restart();
+        }
+        layoutStep.push_back(longestStep);
+        laidOut.push_back(settling.elapsed() - still.elapsed());
         other.push_back(timeMs([&] {
             tabs->setCurrentIndex(0);
             preview.repaint();
         }));
     }
-    return { median(bytes), median(shown), median(other) };
+    return { median(bytes), median(shown), median(other), median(layoutStep), median(laidOut) };
 }
 
 // Types `keys` characters into the mission name, one every `intervalMs` from
@@ -134,16 +157,19 @@ int main(int argc, char *argv[])
         = measureRefresh(window, *preview, typicalMission(QStringLiteral("/missions/bench")), 21);
     std::printf("typical mission (20 objectives, %lld KiB text):\n"
                 "  page bytes alone %7.2f ms | refresh, briefing shown %7.2f ms | "
-                "overview tab then %7.2f ms\n",
+                "overview tab then %7.2f ms\n"
+                "  briefing laid out %6.0f ms later, the longest layout step %6.2f ms\n",
                 static_cast<long long>(briefingPageBytes(typicalMission({})).size() / 1024),
-                typical.bytes, typical.shownTab, typical.otherTab);
+                typical.bytes, typical.shownTab, typical.otherTab, typical.laidOut,
+                typical.layoutStep);
 
     const MissionBrief large = largeMission(QStringLiteral("/missions/bench"));
     const RefreshTimes big = measureRefresh(window, *preview, large, 5);
     std::printf("large mission (10000 objectives, 1 MiB briefing):\n"
                 "  page bytes alone %7.2f ms | refresh, briefing shown %7.2f ms | "
-                "overview tab then %7.2f ms\n",
-                big.bytes, big.shownTab, big.otherTab);
+                "overview tab then %7.2f ms\n"
+                "  briefing laid out %6.0f ms later, the longest layout step %6.2f ms\n",
+                big.bytes, big.shownTab, big.otherTab, big.laidOut, big.layoutStep);
 
     // Typing into the large mission with its briefing in view.
     preview->findChild<QTabWidget *>(QStringLiteral("tabPages"))->setCurrentIndex(1);

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "pageencoding.h"
+#include "pagelayout.h"
 #include "pagewriters.h"
 
 #include <QDateTime>
@@ -21,6 +22,9 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <cctype>
+#include <utility>
 
 namespace {
 
@@ -46,6 +50,33 @@ QString sourceOf(const QUrl &url)
     return url.scheme().size() == 1 ? url.scheme() + QLatin1Char(':') + path : path;
 }
 
+// The page as the preview shows it: the objectives' empty named anchors are
+// left out. Qt hashes every list of anchor names alike, so ten thousand of
+// them make the import quadratic; an empty anchor shows nothing, and the
+// preview follows no link inside the page.
+QString displayedPage(const QByteArray &bytes)
+{
+    using namespace PageLayout;
+    QByteArray shown;
+    shown.reserve(bytes.size());
+    qsizetype from = 0;
+    for (qsizetype at = bytes.indexOf(objectiveStart); at >= 0;
+         at = bytes.indexOf(objectiveStart, from)) {
+        qsizetype end = at + objectiveStart.size();
+        while (end < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes[end])))
+            ++end;
+        if (!QByteArrayView(bytes).sliced(end).startsWith(objectiveAnchorEnd)) {
+            shown.append(QByteArrayView(bytes).sliced(from, end - from));
+            from = end;
+            continue;
+        }
+        shown.append(QByteArrayView(bytes).sliced(from, at - from)).append("<p>");
+        from = end + objectiveAnchorEnd.size();
+    }
+    shown.append(QByteArrayView(bytes).sliced(from));
+    return decodePageText(shown);
+}
+
 // A page browser that loads pictures from plain local paths, as the game
 // does, keeping the last one so that a refresh does not decode it again.
 class PageBrowser : public QTextBrowser
@@ -56,9 +87,34 @@ public:
     {
         setOpenLinks(false);
         setOpenExternalLinks(false);
+        QScrollBar *bar = verticalScrollBar();
+        connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+            if (m_wantedScroll >= 0 && m_wantedScroll <= maximum) {
+                const int wanted = std::exchange(m_wantedScroll, -1);
+                bar->setValue(wanted);
+            }
+        });
+        connect(bar, &QScrollBar::actionTriggered, this, [this] { m_wantedScroll = -1; });
     }
 
     void setPageFolder(const QString &folder) { m_folder = folder; }
+
+    // Shows a new page at the reader's place. The layout of a long page runs
+    // in steps after this returns and the scroll range grows with it, so the
+    // place is taken again once the range reaches it, unless the reader
+    // scrolled meanwhile.
+    void showPage(const QString &html)
+    {
+        QScrollBar *bar = verticalScrollBar();
+        const int vertical = bar->value();
+        const int horizontal = horizontalScrollBar()->value();
+        setHtml(html);
+        horizontalScrollBar()->setValue(horizontal);
+        m_wantedScroll = -1;
+        bar->setValue(vertical);
+        if (bar->value() != vertical)
+            m_wantedScroll = vertical;
+    }
 
     QVariant loadResource(int type, const QUrl &name) override
     {
@@ -80,6 +136,7 @@ private:
     QString m_cachedPath;
     QDateTime m_cachedTime;
     QImage m_cached;
+    int m_wantedScroll = -1;
 };
 
 // Right of the main window where the screen has room, else left of it, else
@@ -179,6 +236,7 @@ void frmPagePreview::refresh()
     m_shown = m_brief();
     const QString pictureFile = resolvedPictureFile(m_shown.pictureSource, m_shown.saveFolder);
     const PictureFacts picture { QImageReader(pictureFile).canRead() };
+    m_pictureTime = QFileInfo(pictureFile).lastModified();
     showChecks(checkMission(m_shown, picture));
 
     // Only the page in view is rendered now; the other follows when shown.
@@ -190,16 +248,18 @@ void frmPagePreview::refresh()
 
 void frmPagePreview::renderPage(int page)
 {
+    m_stale[page] = false;
+    RenderedPage wanted { page == OverviewPage ? overviewPageBytes(m_shown)
+                                               : briefingPageBytes(m_shown),
+                          m_shown.saveFolder, m_pictureTime };
+    // Typing in one page's field leaves the other page as it was: the reader
+    // keeps its selection and the window does not wait for a long page.
+    if (wanted == m_rendered[page])
+        return;
+    m_rendered[page] = std::move(wanted);
     auto *browser = static_cast<PageBrowser *>(m_browsers[page]);
     browser->setPageFolder(m_shown.saveFolder);
-    const QByteArray bytes
-        = page == OverviewPage ? overviewPageBytes(m_shown) : briefingPageBytes(m_shown);
-    const int vertical = browser->verticalScrollBar()->value();
-    const int horizontal = browser->horizontalScrollBar()->value();
-    browser->setHtml(decodePageText(bytes));
-    browser->verticalScrollBar()->setValue(vertical);
-    browser->horizontalScrollBar()->setValue(horizontal);
-    m_stale[page] = false;
+    browser->showPage(displayedPage(m_rendered[page].bytes));
 }
 
 void frmPagePreview::showChecks(const QList<Finding> &findings)

@@ -3,6 +3,8 @@
 #include "missionbrief.h"
 #include "pagechecks.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QWidget>
 
 #include <array>
@@ -49,6 +51,16 @@ Q_SIGNALS:
 private:
     enum Page { OverviewPage, BriefingPage, PageCount };
 
+    // What a page browser shows: the page's bytes and where its picture
+    // comes from.
+    struct RenderedPage
+    {
+        QByteArray bytes;
+        QString folder;
+        QDateTime pictureTime;
+        bool operator==(const RenderedPage &) const = default;
+    };
+
     void renderPage(int page);
     void showChecks(const QList<Finding> &findings);
     void openLink(const QUrl &url);
@@ -65,6 +77,8 @@ private:
     QTimer *m_timer = nullptr;
     MissionBrief m_shown; // the record the pages were last built from
     std::array<bool, PageCount> m_stale {};
+    std::array<RenderedPage, PageCount> m_rendered {};
+    QDateTime m_pictureTime;
     QList<Finding> m_findings;
     int m_refreshCount = 0;
 };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTextBrowser>
 
 class tst_PagePreview : public QObject, protected MainWindowFixture
@@ -19,6 +20,7 @@ private Q_SLOTS:
 
     void f5OpensOnePreview();
     void typingRefreshesOnceAfterThePause();
+    void unchangedPageIsKept();
     void chosenPictureAppears();
     void markerLinkNamesTheMarker();
     void checkLineShowsItsField_data();
@@ -63,6 +65,25 @@ void tst_PagePreview::typingRefreshesOnceAfterThePause()
     QTRY_VERIFY(overview->toPlainText().contains(QStringLiteral("Night Raid")));
     QTest::qWait(300);
     QCOMPARE(preview->refreshCount(), before + 1);
+}
+
+void tst_PagePreview::unchangedPageIsKept()
+{
+    frmPagePreview *preview = openPreview();
+    QVERIFY(preview);
+    MissionBrief brief = m_window->brief();
+    brief.objectives = { QStringLiteral("Hold the ford"), QStringLiteral("Burn the mill") };
+    m_window->setBrief(brief);
+    preview->findChild<QTabWidget *>(QStringLiteral("tabPages"))->setCurrentIndex(1);
+    preview->refresh();
+    QTextBrowser *briefing = page(preview, "brwBriefing");
+    QVERIFY(briefing->toPlainText().contains(QStringLiteral("Burn the mill")));
+    briefing->selectAll();
+
+    const int before = preview->refreshCount();
+    QTest::keyClicks(find<QLineEdit>("txtMission"), QStringLiteral("Raid"));
+    QTRY_COMPARE(preview->refreshCount(), before + 1);
+    QVERIFY(briefing->textCursor().hasSelection());
 }
 
 void tst_PagePreview::chosenPictureAppears()
