@@ -60,7 +60,8 @@ int main(int argc, char **argv)
     window.show();
     QApplication::processEvents();
     const double showMs = ms(timer);
-    std::printf("application %.1f ms, main window built %.1f ms, load %.1f ms, first show %.1f ms\n",
-                appMs, constructMs, loadMs, showMs);
+    std::printf(
+        "application %.1f ms, main window built %.1f ms, load %.1f ms, first show %.1f ms\n", appMs,
+        constructMs, loadMs, showMs);
     return 0;
 }

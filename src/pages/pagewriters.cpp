@@ -6,7 +6,6 @@
 
 #include <QDir>
 
-
 namespace {
 
 // Builds a page's bytes directly: the fixed markup is ASCII and is copied as
@@ -109,11 +108,11 @@ QByteArray briefingPageBytes(const MissionBrief &brief)
 WriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style)
 {
     return writeFileAtomically(pagePath(brief.saveFolder, QStringLiteral("overview.html"), style),
-                         overviewPageBytes(brief));
+                               overviewPageBytes(brief));
 }
 
 WriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style)
 {
     return writeFileAtomically(pagePath(brief.saveFolder, QStringLiteral("briefing.html"), style),
-                         briefingPageBytes(brief));
+                               briefingPageBytes(brief));
 }

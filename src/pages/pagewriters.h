@@ -17,6 +17,6 @@ struct MissionBrief;
 // Writes a page into brief.saveFolder. The page is replaced atomically: if
 // anything fails, an existing page is left exactly as it was.
 [[nodiscard]] WriteResult writeOverviewPage(const MissionBrief &brief,
-                                                PathStyle style = nativePathStyle());
+                                            PathStyle style = nativePathStyle());
 [[nodiscard]] WriteResult writeBriefingPage(const MissionBrief &brief,
-                                                PathStyle style = nativePathStyle());
+                                            PathStyle style = nativePathStyle());

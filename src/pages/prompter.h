@@ -16,7 +16,8 @@ public:
     // Shows a modal message box and returns the button pressed. Closing the
     // box without a button counts as Ok for an Ok box and No for a Yes/No box.
     virtual Button message(const QString &text, const QString &title, Icon icon,
-                           Buttons buttons = Buttons::Ok, Button defaultButton = Button::Ok) = 0;
+                           Buttons buttons = Buttons::Ok, Button defaultButton = Button::Ok)
+        = 0;
 
     // Shows a modal input box with an empty entry field; returns the typed
     // text on OK and the empty text on Cancel.

@@ -3,8 +3,8 @@
 #include "frmpreview.h"
 #include "imagebox.h"
 #include "picturemeasure.h"
-#include "prompter.h"
 #include "picturesizeboxes.h"
+#include "prompter.h"
 
 #include <QLineEdit>
 

@@ -22,7 +22,7 @@ public:
 
     // The folder, a separator unless the folder already ends with one, the name.
     [[nodiscard]] static QString filePath(const QString &folder, const QString &fileName,
-                                             QChar separator = QDir::separator());
+                                          QChar separator = QDir::separator());
 
     [[nodiscard]] frmPreview *previewWindow() const;
 

@@ -38,9 +38,9 @@ QCursor warningCursor()
 
 } // namespace
 
-PictureSizeBoxes::PictureSizeBoxes(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight, QLabel *lblPicWidth,
-                             QLabel *lblPicHeight, QLabel *lblWarning, Prompter &prompter,
-                             QObject *parent)
+PictureSizeBoxes::PictureSizeBoxes(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight,
+                                   QLabel *lblPicWidth, QLabel *lblPicHeight, QLabel *lblWarning,
+                                   Prompter &prompter, QObject *parent)
     : QObject(parent)
     , m_width { txtPicWidth, lblPicWidth, txtPicWidth->maxLength() }
     , m_height { txtPicHeight, lblPicHeight, txtPicHeight->maxLength() }

@@ -18,8 +18,8 @@ class PictureSizeBoxes : public QObject
     Q_OBJECT
 public:
     PictureSizeBoxes(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight, QLabel *lblPicWidth,
-                  QLabel *lblPicHeight, QLabel *lblWarning, Prompter &prompter,
-                  QObject *parent = nullptr);
+                     QLabel *lblPicHeight, QLabel *lblWarning, Prompter &prompter,
+                     QObject *parent = nullptr);
 
     [[nodiscard]] frmWarning *warningWindow() const;
 

@@ -11,8 +11,8 @@
 #include <QStorageInfo>
 
 FolderSettings::FolderSettings(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2,
-                           QLineEdit *txtDirectory, QLineEdit *Text1, Prompter &prompter,
-                           const QString &iniPath, QObject *parent)
+                               QLineEdit *txtDirectory, QLineEdit *Text1, Prompter &prompter,
+                               const QString &iniPath, QObject *parent)
     : QObject(parent)
     , m_drive1(Drive1)
     , m_dir1(Dir1)

@@ -17,8 +17,8 @@ class FolderSettings : public QObject
 
 public:
     FolderSettings(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2, QLineEdit *txtDirectory,
-                 QLineEdit *Text1, Prompter &prompter, const QString &iniPath,
-                 QObject *parent = nullptr);
+                   QLineEdit *Text1, Prompter &prompter, const QString &iniPath,
+                   QObject *parent = nullptr);
 
     // Reads the settings file and points the folder lists and the two boxes at
     // the remembered folder. False, with the reason in error, when the file

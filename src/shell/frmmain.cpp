@@ -6,12 +6,12 @@
 #include "filelist.h"
 #include "focusorder.h"
 #include "folderlist.h"
+#include "foldersettings.h"
 #include "framefit.h"
 #include "labelsizer.h"
 #include "missionbrief.h"
 #include "multilinetext.h"
 #include "pause.h"
-#include "foldersettings.h"
 #include "picturesizeboxes.h"
 #include "twips.h"
 

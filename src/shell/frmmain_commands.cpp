@@ -37,7 +37,7 @@ void frmMain::wireCommands()
     connect(Command6, &QPushButton::clicked, m_objectives, &ObjectivesEditor::clearObjectives);
 
     m_sizes = new PictureSizeBoxes(txtPicWidth, txtPicHeight, lblPicWidth, lblPicHeight, lblWarning,
-                                m_prompter, this);
+                                   m_prompter, this);
     // Both folder lists start at the working folder; the file list follows the
     // picture folder.
     File1->setPattern(QStringLiteral("*.bmp;*.gif;*.jpg;*.jpeg"));

@@ -1,11 +1,11 @@
 #include "clickablelabel.h"
+#include "controls.h"
 #include "drivelist.h"
 #include "filelist.h"
 #include "folderlist.h"
 #include "frmmain.h"
 #include "imagebox.h"
 #include "twips.h"
-#include "controls.h"
 
 #include <QCursor>
 #include <QGroupBox>
@@ -39,7 +39,8 @@ QFont arialNarrow(double pointSize)
 
 QFont newsGothic(double pointSize, bool bold = false)
 {
-    return namedFont(QStringLiteral("News Gothic MT"), pointSize, bold ? QFont::Bold : QFont::Normal);
+    return namedFont(QStringLiteral("News Gothic MT"), pointSize,
+                     bold ? QFont::Bold : QFont::Normal);
 }
 
 QLabel *transparentLabel(const QString &text, const char *name, QWidget *parent)

@@ -1,7 +1,7 @@
+#include "foldersettings.h"
 #include "frmmain.h"
 #include "openmission.h"
 #include "picturebrowser.h"
-#include "foldersettings.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -1,8 +1,8 @@
-#include "testfiles.h"
 #include "editingwindow.h"
 #include "frmeditobj.h"
 #include "objectiveseditor.h"
 #include "scriptedprompter.h"
+#include "testfiles.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -18,7 +18,6 @@ QStringList items(const QListWidget *list)
         out << list->item(i)->text();
     return out;
 }
-
 
 } // namespace
 

@@ -1,8 +1,8 @@
-#include "testfiles.h"
 #include "createfiles.h"
 #include "missionbrief.h"
 #include "pagewriters.h"
 #include "scriptedprompter.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,8 +22,6 @@ const QString widthOdd = QStringLiteral("Width must be even number");
 const QString heightOdd = QStringLiteral("Height must be even number");
 const QString created = QStringLiteral("Files Created!");
 const QByteArray oldPage = "old page\r\n";
-
-
 
 // Every box the command shows has the title, icon and buttons its text calls for.
 void verifyBox(const ScriptedPrompter::Shown &box)

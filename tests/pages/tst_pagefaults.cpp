@@ -1,8 +1,8 @@
-#include "testfiles.h"
 #include "createfiles.h"
 #include "missionbrief.h"
 #include "pagewriters.h"
 #include "scriptedprompter.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,8 +22,6 @@ using Result = CreateFilesOutcome::Result;
 namespace {
 
 const QByteArray oldPage = "old page\r\n";
-
-
 
 QString reasonFor(int error)
 {
@@ -189,7 +187,7 @@ void TestPageFaults::sizeLimitKeepsOldPage()
 
     const QByteArray report = runWithFileSizeLimit(rlim_t(limit), [&] {
         const WriteResult result = briefing ? writeBriefingPage(brief, PathStyle::Posix)
-                                                : writeOverviewPage(brief, PathStyle::Posix);
+                                            : writeOverviewPage(brief, PathStyle::Posix);
         return QByteArray(result.ok ? "ok\n" : "failed\n") + result.path.toUtf8() + '\n'
             + result.reason.toUtf8();
     });

@@ -1,8 +1,8 @@
-#include "testfiles.h"
 #include "missionbrief.h"
 #include "pageencoding.h"
 #include "pagerecords.h"
 #include "pagewriters.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,6 @@
 namespace {
 
 using PageBytes = QByteArray (*)(const MissionBrief &);
-
 
 int lineCount(const QByteArray &page)
 {

@@ -1,11 +1,11 @@
-#include "testfiles.h"
 #include "clickablelabel.h"
 #include "frmpreview.h"
 #include "imagebox.h"
 #include "picturebrowser.h"
 #include "picturemeasure.h"
-#include "scriptedprompter.h"
 #include "picturesizeboxes.h"
+#include "scriptedprompter.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QImage>
@@ -38,7 +38,6 @@ QByteArray bmpHeader(qint32 width, qint32 height, quint32 dataSize)
     return bytes;
 }
 
-
 // The main window's picture controls, with the size validation attached.
 struct PictureTab
 {
@@ -65,7 +64,7 @@ struct PictureTab
         txtPicHeight->setMaxLength(4);
         lblWarning->hide();
         validator = std::make_unique<PictureSizeBoxes>(txtPicWidth, txtPicHeight, lblPicWidth,
-                                                    lblPicHeight, lblWarning, prompter);
+                                                       lblPicHeight, lblWarning, prompter);
         browser = std::make_unique<PictureBrowser>(Text1, imgPicPreview, txtPicWidth, txtPicHeight,
                                                    &mainWindow, prompter);
         QObject::connect(imgPicPreview, &ImageBox::doubleClicked, browser.get(),
@@ -123,17 +122,17 @@ void tst_PictureBrowser::initTestCase()
 
     // Qt reads GIF but cannot write it: a 1 x 1 GIF by hand.
     QVERIFY(writeFile(path("dot.gif"),
-              QByteArray::fromHex("474946383961"
-                                  "01000100"
-                                  "800000"
-                                  "000000ffffff"
-                                  "2c"
-                                  "00000000"
-                                  "01000100"
-                                  "00"
-                                  "02024401"
-                                  "00"
-                                  "3b")));
+                      QByteArray::fromHex("474946383961"
+                                          "01000100"
+                                          "800000"
+                                          "000000ffffff"
+                                          "2c"
+                                          "00000000"
+                                          "01000100"
+                                          "00"
+                                          "02024401"
+                                          "00"
+                                          "3b")));
     QByteArray topDown = bmpHeader(2, -3, 24);
     topDown.append(QByteArray(24, '\x7f'));
     QVERIFY(writeFile(path("topdown.bmp"), topDown));

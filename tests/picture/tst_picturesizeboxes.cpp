@@ -1,8 +1,8 @@
 #include "clickablelabel.h"
 #include "frmwarning.h"
 #include "numbertest.h"
-#include "scriptedprompter.h"
 #include "picturesizeboxes.h"
+#include "scriptedprompter.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -34,7 +34,7 @@ struct SizeBoxes
         lblWarning->setGeometry(0, 60, 52, 14);
         lblWarning->hide();
         validator = std::make_unique<PictureSizeBoxes>(txtPicWidth, txtPicHeight, lblPicWidth,
-                                                    lblPicHeight, lblWarning, prompter);
+                                                       lblPicHeight, lblWarning, prompter);
         window.show();
     }
     [[nodiscard]] QLineEdit *box(bool width) const { return width ? txtPicWidth : txtPicHeight; }

@@ -7,10 +7,10 @@
 #include "scriptedprompter.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>

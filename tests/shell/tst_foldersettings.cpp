@@ -1,8 +1,8 @@
 #include "drivelist.h"
 #include "folderlist.h"
+#include "foldersettings.h"
 #include "scriptedprompter.h"
 #include "settingsfile.h"
-#include "foldersettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,7 +90,7 @@ void TestFolderSettings::init()
     m_dir1->setGeometry(0, 40, 300, 300);
     m_prompter = std::make_unique<ScriptedPrompter>();
     m_folders = std::make_unique<FolderSettings>(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1,
-                                               *m_prompter, m_ini);
+                                                 *m_prompter, m_ini);
     m_window->resize(320, 360);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

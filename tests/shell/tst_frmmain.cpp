@@ -1,12 +1,12 @@
-#include "testfiles.h"
-#include "pagerecords.h"
 #include "controls.h"
 #include "framefit.h"
 #include "frmmain.h"
 #include "mainwindowfixture.h"
 #include "missionbrief.h"
+#include "pagerecords.h"
 #include "pagewriters.h"
 #include "scriptedprompter.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,8 +26,6 @@
 using Button = Prompter::Button;
 
 namespace {
-
-
 
 // The Tab key's order as the window's users know it.
 const QStringList listedTabOrder {

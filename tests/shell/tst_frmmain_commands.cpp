@@ -1,4 +1,3 @@
-#include "testfiles.h"
 #include "controls.h"
 #include "filelist.h"
 #include "folderlist.h"
@@ -7,6 +6,7 @@
 #include "mainwindowfixture.h"
 #include "missionbrief.h"
 #include "scriptedprompter.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,7 +27,6 @@ using Button = Prompter::Button;
 
 namespace {
 
-
 // The shown windows of the program with that object name.
 QList<QWidget *> shownWindows(const char *name)
 {
@@ -39,7 +38,6 @@ QList<QWidget *> shownWindows(const char *name)
     }
     return found;
 }
-
 
 void clickItem(QListWidget *list, int row)
 {

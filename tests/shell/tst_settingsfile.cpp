@@ -239,8 +239,7 @@ void TestSettingsFile::fullDiskKeepsOldFile()
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit { 4, 4 };
         setrlimit(RLIMIT_FSIZE, &limit);
-        const WriteResult written
-            = writeSettingsFile(ini, QStringLiteral("/a/new/longer/folder"));
+        const WriteResult written = writeSettingsFile(ini, QStringLiteral("/a/new/longer/folder"));
         _exit(written.ok ? 0 : (written.reason.isEmpty() ? 2 : 1));
     }
     int status = 0;

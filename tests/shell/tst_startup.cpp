@@ -53,7 +53,11 @@ void TestStartup::initTestCase()
         { "settings file naming a folder", QStringLiteral("\"%1\"\r\n"), true, {}, {}, {} });
     m_cases.push_back({ "empty settings file", QString(), true, {}, {}, {} });
     m_cases.push_back({ "settings file naming a deleted folder",
-                        QStringLiteral("\"%1/gone\"\r\n"), true, {}, {}, {} });
+                        QStringLiteral("\"%1/gone\"\r\n"),
+                        true,
+                        {},
+                        {},
+                        {} });
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -113,8 +117,8 @@ void TestStartup::startsOnlyWithSettingsFile()
         // The report names the file; offscreen nobody can close its box, so
         // the program may still be waiting on it.
         QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardError()).contains("could not be read"),
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (said += process.readAllStandardError()).contains("could not be read"), 10000);
         QVERIFY2(said.contains(QFile::encodeName(QDir::toNativeSeparators(ini))), said.constData());
         QCOMPARE(QFileInfo(ini).isFile(), false);
         if (process.state() == QProcess::NotRunning) {
