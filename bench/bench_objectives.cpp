@@ -48,7 +48,11 @@ struct Window
     QListWidget *List1 = new QListWidget(&window);
     QLabel *Label16 = new QLabel(QStringLiteral("0"), &window);
     SilentPrompter prompter;
-    ObjectivesEditor editor { List1, Label16, txtObjective, &window, prompter, [](double) {} };
+    ObjectivesEditor editor {
+        { .List1 = List1, .Label16 = Label16, .txtObjective = txtObjective, .mainWindow = &window },
+        prompter,
+        [](double) {}
+    };
 
     Window()
     {

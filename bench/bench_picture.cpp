@@ -82,7 +82,12 @@ int main(int argc, char **argv)
     width->setMaxLength(4);
     height->setMaxLength(4);
     SilentPrompter prompter;
-    PictureBrowser browser(text1, preview, width, height, &mainWindow, prompter);
+    PictureBrowser browser({ .Text1 = text1,
+                             .imgPicPreview = preview,
+                             .txtPicWidth = width,
+                             .txtPicHeight = height,
+                             .mainWindow = &mainWindow },
+                           prompter);
     const double choose = medianMs(5, [&] { browser.choose(dir.path(), file); });
     out << "choose(): boxes " << width->text() << " x " << height->text() << ", messages "
         << prompter.boxes << Qt::endl;

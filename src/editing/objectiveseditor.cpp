@@ -9,14 +9,13 @@
 #include <QMouseEvent>
 #include <QWindow>
 
-ObjectivesEditor::ObjectivesEditor(QListWidget *List1, QLabel *Label16, QLineEdit *txtObjective,
-                                   QWidget *mainWindow, Prompter &prompter,
+ObjectivesEditor::ObjectivesEditor(const Controls &controls, Prompter &prompter,
                                    std::function<void(double)> pause, QObject *parent)
     : QObject(parent)
-    , m_list(List1)
-    , m_count(Label16)
-    , m_objective(txtObjective)
-    , m_mainWindow(mainWindow)
+    , m_list(controls.List1)
+    , m_count(controls.Label16)
+    , m_objective(controls.txtObjective)
+    , m_mainWindow(controls.mainWindow)
     , m_prompter(prompter)
     , m_pause(std::move(pause))
 {

@@ -19,9 +19,17 @@ class ObjectivesEditor : public QObject
 {
     Q_OBJECT
 public:
-    ObjectivesEditor(QListWidget *List1, QLabel *Label16, QLineEdit *txtObjective,
-                     QWidget *mainWindow, Prompter &prompter, std::function<void(double)> pause,
-                     QObject *parent = nullptr);
+    // The controls the commands act on, named so that none can be swapped.
+    struct Controls
+    {
+        QListWidget *List1;
+        QLabel *Label16;
+        QLineEdit *txtObjective;
+        QWidget *mainWindow;
+    };
+
+    ObjectivesEditor(const Controls &controls, Prompter &prompter,
+                     std::function<void(double)> pause, QObject *parent = nullptr);
     ~ObjectivesEditor() override;
 
     // The open edit dialog, or null.

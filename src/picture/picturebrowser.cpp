@@ -8,15 +8,13 @@
 
 #include <QLineEdit>
 
-PictureBrowser::PictureBrowser(QLineEdit *Text1, ImageBox *imgPicPreview, QLineEdit *txtPicWidth,
-                               QLineEdit *txtPicHeight, QWidget *mainWindow, Prompter &prompter,
-                               QObject *parent)
+PictureBrowser::PictureBrowser(const Controls &controls, Prompter &prompter, QObject *parent)
     : QObject(parent)
-    , m_text1(Text1)
-    , m_imgPicPreview(imgPicPreview)
-    , m_txtPicWidth(txtPicWidth)
-    , m_txtPicHeight(txtPicHeight)
-    , m_mainWindow(mainWindow)
+    , m_text1(controls.Text1)
+    , m_imgPicPreview(controls.imgPicPreview)
+    , m_txtPicWidth(controls.txtPicWidth)
+    , m_txtPicHeight(controls.txtPicHeight)
+    , m_mainWindow(controls.mainWindow)
     , m_prompter(prompter)
 {
 }

@@ -16,9 +16,17 @@ class PictureBrowser : public QObject
 {
     Q_OBJECT
 public:
-    PictureBrowser(QLineEdit *Text1, ImageBox *imgPicPreview, QLineEdit *txtPicWidth,
-                   QLineEdit *txtPicHeight, QWidget *mainWindow, Prompter &prompter,
-                   QObject *parent = nullptr);
+    // The controls a picture choice fills, named so that none can be swapped.
+    struct Controls
+    {
+        QLineEdit *Text1;
+        ImageBox *imgPicPreview;
+        QLineEdit *txtPicWidth;
+        QLineEdit *txtPicHeight;
+        QWidget *mainWindow;
+    };
+
+    PictureBrowser(const Controls &controls, Prompter &prompter, QObject *parent = nullptr);
 
     // The folder, a separator unless the folder already ends with one, the name.
     [[nodiscard]] static QString filePath(const QString &folder, const QString &fileName,

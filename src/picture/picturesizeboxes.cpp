@@ -38,19 +38,17 @@ QCursor warningCursor()
 
 } // namespace
 
-PictureSizeBoxes::PictureSizeBoxes(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight,
-                                   QLabel *lblPicWidth, QLabel *lblPicHeight, QLabel *lblWarning,
-                                   Prompter &prompter, QObject *parent)
+PictureSizeBoxes::PictureSizeBoxes(const Controls &c, Prompter &prompter, QObject *parent)
     : QObject(parent)
-    , m_width { txtPicWidth, lblPicWidth, txtPicWidth->maxLength() }
-    , m_height { txtPicHeight, lblPicHeight, txtPicHeight->maxLength() }
-    , m_lblWarning(lblWarning)
+    , m_width { c.txtPicWidth, c.lblPicWidth, c.txtPicWidth->maxLength() }
+    , m_height { c.txtPicHeight, c.lblPicHeight, c.txtPicHeight->maxLength() }
+    , m_lblWarning(c.lblWarning)
     , m_prompter(prompter)
 {
-    connect(txtPicWidth, &QLineEdit::textChanged, this, [this] { boxChanged(m_width); });
-    connect(txtPicHeight, &QLineEdit::textChanged, this, [this] { boxChanged(m_height); });
-    lblWarning->setCursor(warningCursor());
-    if (auto *clickable = qobject_cast<ClickableLabel *>(lblWarning))
+    connect(c.txtPicWidth, &QLineEdit::textChanged, this, [this] { boxChanged(m_width); });
+    connect(c.txtPicHeight, &QLineEdit::textChanged, this, [this] { boxChanged(m_height); });
+    c.lblWarning->setCursor(warningCursor());
+    if (auto *clickable = qobject_cast<ClickableLabel *>(c.lblWarning))
         connect(clickable, &ClickableLabel::clicked, this, &PictureSizeBoxes::showWarningWindow);
 }
 

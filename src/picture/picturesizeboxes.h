@@ -17,9 +17,18 @@ class PictureSizeBoxes : public QObject
 {
     Q_OBJECT
 public:
-    PictureSizeBoxes(QLineEdit *txtPicWidth, QLineEdit *txtPicHeight, QLabel *lblPicWidth,
-                     QLabel *lblPicHeight, QLabel *lblWarning, Prompter &prompter,
-                     QObject *parent = nullptr);
+    // The size boxes, their mirror labels and the warning label, named so
+    // that none can be swapped.
+    struct Controls
+    {
+        QLineEdit *txtPicWidth;
+        QLineEdit *txtPicHeight;
+        QLabel *lblPicWidth;
+        QLabel *lblPicHeight;
+        QLabel *lblWarning;
+    };
+
+    PictureSizeBoxes(const Controls &controls, Prompter &prompter, QObject *parent = nullptr);
 
     [[nodiscard]] frmWarning *warningWindow() const;
 

@@ -10,18 +10,17 @@
 #include <QLineEdit>
 #include <QStorageInfo>
 
-FolderSettings::FolderSettings(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2,
-                               QLineEdit *txtDirectory, QLineEdit *Text1, Prompter &prompter,
-                               const QString &iniPath, QObject *parent)
+FolderSettings::FolderSettings(const Controls &controls, Prompter &prompter, const QString &iniPath,
+                               QObject *parent)
     : QObject(parent)
-    , m_drive1(Drive1)
-    , m_dir1(Dir1)
-    , m_dir2(Dir2)
-    , m_txtDirectory(txtDirectory)
-    , m_text1(Text1)
+    , m_drive1(controls.Drive1)
+    , m_dir1(controls.Dir1)
+    , m_dir2(controls.Dir2)
+    , m_txtDirectory(controls.txtDirectory)
+    , m_text1(controls.Text1)
     , m_prompter(prompter)
     , m_iniPath(iniPath)
-    , m_lastDrive(Drive1->drive())
+    , m_lastDrive(controls.Drive1->drive())
 {
     connect(m_dir1, &FolderList::mousePressed, this, &FolderSettings::saveFolderPressed);
     connect(m_drive1, &DriveList::driveChanged, this, &FolderSettings::driveChosen);

@@ -16,8 +16,18 @@ class FolderSettings : public QObject
     Q_OBJECT
 
 public:
-    FolderSettings(DriveList *Drive1, FolderList *Dir1, FolderList *Dir2, QLineEdit *txtDirectory,
-                   QLineEdit *Text1, Prompter &prompter, const QString &iniPath,
+    // The folder lists and the boxes they fill, named so that none can be
+    // swapped.
+    struct Controls
+    {
+        DriveList *Drive1;
+        FolderList *Dir1;
+        FolderList *Dir2;
+        QLineEdit *txtDirectory;
+        QLineEdit *Text1;
+    };
+
+    FolderSettings(const Controls &controls, Prompter &prompter, const QString &iniPath,
                    QObject *parent = nullptr);
 
     // Reads the settings file and points the folder lists and the two boxes at

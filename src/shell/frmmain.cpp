@@ -71,8 +71,12 @@ frmMain::~frmMain() = default;
 bool frmMain::load(const QString &iniPath, QString *error)
 {
     delete m_folders;
-    m_folders
-        = new FolderSettings(Drive1, Dir1, Dir2, txtDirectory, Text1, m_prompter, iniPath, this);
+    m_folders = new FolderSettings({ .Drive1 = Drive1,
+                                     .Dir1 = Dir1,
+                                     .Dir2 = Dir2,
+                                     .txtDirectory = txtDirectory,
+                                     .Text1 = Text1 },
+                                   m_prompter, iniPath, this);
     if (!m_folders->load(error))
         return false;
     m_startBrief = m_savedBrief = brief();

@@ -30,19 +30,27 @@ void frmMain::wireCommands()
             [this] { insertMarker(txtBriefing, m_prompter); });
 
     m_objectives = new ObjectivesEditor(
-        List1, Label16, txtObjective, this, m_prompter, [this](double seconds) { Pause(seconds); },
-        this);
+        { .List1 = List1, .Label16 = Label16, .txtObjective = txtObjective, .mainWindow = this },
+        m_prompter, [this](double seconds) { Pause(seconds); }, this);
     connect(Command2, &QPushButton::clicked, m_objectives, &ObjectivesEditor::addObjective);
     connect(Command7, &QPushButton::clicked, m_objectives, &ObjectivesEditor::editObjective);
     connect(Command6, &QPushButton::clicked, m_objectives, &ObjectivesEditor::clearObjectives);
 
-    m_sizes = new PictureSizeBoxes(txtPicWidth, txtPicHeight, lblPicWidth, lblPicHeight, lblWarning,
+    m_sizes = new PictureSizeBoxes({ .txtPicWidth = txtPicWidth,
+                                     .txtPicHeight = txtPicHeight,
+                                     .lblPicWidth = lblPicWidth,
+                                     .lblPicHeight = lblPicHeight,
+                                     .lblWarning = lblWarning },
                                    m_prompter, this);
     // Both folder lists start at the working folder; the file list follows the
     // picture folder.
     File1->setPattern(QStringLiteral("*.bmp;*.gif;*.jpg;*.jpeg"));
     connect(Dir2, &FolderList::changed, File1, &FileList::setPath);
-    m_picture = new PictureBrowser(Text1, imgPicPreview, txtPicWidth, txtPicHeight, this,
+    m_picture = new PictureBrowser({ .Text1 = Text1,
+                                     .imgPicPreview = imgPicPreview,
+                                     .txtPicWidth = txtPicWidth,
+                                     .txtPicHeight = txtPicHeight,
+                                     .mainWindow = this },
                                    m_prompter, this);
     connect(File1, &FileList::fileClicked, m_picture,
             [this](const QString &fileName) { m_picture->choose(File1->path(), fileName); });

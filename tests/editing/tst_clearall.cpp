@@ -123,7 +123,8 @@ void TestClearAll::thenAddCountsFromOne()
     EditingWindow w;
     fill(w);
     ScriptedPrompter prompter;
-    ObjectivesEditor editor(w.List1, w.Label16, w.txtObjective, &w.window, prompter, [](double) {});
+    ObjectivesEditor editor({ w.List1, w.Label16, w.txtObjective, &w.window }, prompter,
+                            [](double) {});
     prompter.buttonAnswers << Prompter::Button::Yes;
     clearAll(fieldsOf(w), prompter);
     editor.addObjective();

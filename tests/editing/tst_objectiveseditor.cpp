@@ -34,10 +34,10 @@ private:
         ScriptedPrompter prompter;
         QList<double> pauses;
         std::function<void()> onPause;
-        ObjectivesEditor editor { w.List1,
-                                  w.Label16,
-                                  w.txtObjective,
-                                  &w.window,
+        ObjectivesEditor editor { { .List1 = w.List1,
+                                    .Label16 = w.Label16,
+                                    .txtObjective = w.txtObjective,
+                                    .mainWindow = &w.window },
                                   prompter,
                                   [this](double s) {
                                       pauses << s;

@@ -63,10 +63,14 @@ struct PictureTab
         txtPicWidth->setMaxLength(4);
         txtPicHeight->setMaxLength(4);
         lblWarning->hide();
-        validator = std::make_unique<PictureSizeBoxes>(txtPicWidth, txtPicHeight, lblPicWidth,
-                                                       lblPicHeight, lblWarning, prompter);
-        browser = std::make_unique<PictureBrowser>(Text1, imgPicPreview, txtPicWidth, txtPicHeight,
-                                                   &mainWindow, prompter);
+        validator = std::make_unique<PictureSizeBoxes>(
+            PictureSizeBoxes::Controls { txtPicWidth, txtPicHeight, lblPicWidth, lblPicHeight,
+                                         lblWarning },
+            prompter);
+        browser = std::make_unique<PictureBrowser>(
+            PictureBrowser::Controls { Text1, imgPicPreview, txtPicWidth, txtPicHeight,
+                                       &mainWindow },
+            prompter);
         QObject::connect(imgPicPreview, &ImageBox::doubleClicked, browser.get(),
                          &PictureBrowser::showPreview);
         mainWindow.show();

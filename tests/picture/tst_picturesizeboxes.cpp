@@ -33,8 +33,10 @@ struct SizeBoxes
         txtPicHeight->move(0, 30);
         lblWarning->setGeometry(0, 60, 52, 14);
         lblWarning->hide();
-        validator = std::make_unique<PictureSizeBoxes>(txtPicWidth, txtPicHeight, lblPicWidth,
-                                                       lblPicHeight, lblWarning, prompter);
+        validator = std::make_unique<PictureSizeBoxes>(
+            PictureSizeBoxes::Controls { txtPicWidth, txtPicHeight, lblPicWidth, lblPicHeight,
+                                         lblWarning },
+            prompter);
         window.show();
     }
     [[nodiscard]] QLineEdit *box(bool width) const { return width ? txtPicWidth : txtPicHeight; }

@@ -89,8 +89,9 @@ void TestFolderSettings::init()
     m_text1 = new QLineEdit(m_window.get());
     m_dir1->setGeometry(0, 40, 300, 300);
     m_prompter = std::make_unique<ScriptedPrompter>();
-    m_folders = std::make_unique<FolderSettings>(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1,
-                                                 *m_prompter, m_ini);
+    m_folders = std::make_unique<FolderSettings>(
+        FolderSettings::Controls { m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1 }, *m_prompter,
+        m_ini);
     m_window->resize(320, 360);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -233,7 +234,8 @@ void TestFolderSettings::failedWriteIsReportedAndListStaysUsable()
     writeBytes(base + QStringLiteral("/plain"), "x");
     QVERIFY(QDir().mkpath(base + QStringLiteral("/taken")));
 
-    FolderSettings folders(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1, *m_prompter, iniPath);
+    FolderSettings folders({ m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1 }, *m_prompter,
+                           iniPath);
     QVERIFY(m_dir1->setPath(m_mission));
     pressOn(QStringLiteral("sub"));
 
@@ -285,7 +287,8 @@ void TestFolderSettings::driveNotReadyLeavesListsAlone()
     const QString absent = QDir(m_tmp.path()).canonicalPath() + QStringLiteral("/ejected");
     m_drive1->setDrives({ QStringLiteral("/"), absent });
     QVERIFY(m_drive1->setDrive(QStringLiteral("/")));
-    FolderSettings folders(m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1, *m_prompter, m_ini);
+    FolderSettings folders({ m_drive1, m_dir1, m_dir2, m_txtDirectory, m_text1 }, *m_prompter,
+                           m_ini);
     QVERIFY(m_dir1->setPath(m_mission));
     QVERIFY(m_dir2->setPath(m_mission));
 
