@@ -1,6 +1,7 @@
 #include "createfiles.h"
 
 #include "missionbrief.h"
+#include "numbertest.h"
 #include "pagewriters.h"
 #include "prompter.h"
 
@@ -18,24 +19,11 @@ QString tr(const char *text)
     return QCoreApplication::translate("createFiles", text);
 }
 
-// Read as the size boxes' number test accepts it: the locale's decimal
-// separator, no group separators.
-std::optional<double> numberIn(const QString &text)
-{
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = locale.toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 // An empty or non-numeric size has no even value, so it fails the check
 // instead of stopping the program.
 bool isEvenWholeNumber(const QString &text)
 {
-    const std::optional<double> value = numberIn(text);
+    const std::optional<double> value = acceptedNumber(text);
     if (!value)
         return false;
     const double half = *value / 2;
@@ -73,7 +61,7 @@ std::optional<CreateFilesRefusal> missionNameRefusal(const MissionBrief &brief)
 // objectives, so the user is asked before pages without objectives are made.
 bool objectivesEntered(const MissionBrief &brief)
 {
-    const std::optional<double> value = numberIn(brief.objectiveCount);
+    const std::optional<double> value = acceptedNumber(brief.objectiveCount);
     return value && *value != 0;
 }
 

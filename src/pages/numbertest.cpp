@@ -93,6 +93,17 @@ bool isValidNumber(const QString &text, const QLocale &locale)
     return pos == s.size();
 }
 
+std::optional<double> acceptedNumber(const QString &text, const QLocale &locale)
+{
+    if (!isValidNumber(text, locale))
+        return std::nullopt;
+    bool ok = false;
+    const double value = locale.toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 double numericValue(const QString &text)
 {
     const QStringView s(text);
