@@ -27,11 +27,11 @@ trap 'exit 130' INT TERM
 # Debian's own interpreter carries pyatspi; another python3 may come first on PATH.
 python=/usr/bin/python3
 [[ -x $python ]] || python=$(command -v python3)
+# Without the tools the journeys cannot run: CTest reports them skipped.
 for tool in Xvfb dbus-launch xdotool xprop xwininfo openbox "$python"; do
     if ! command -v "$tool" >/dev/null; then
-        echo "missing $tool (scripts/setup --test installs it)" >&2
-        echo "0 passed, 1 failed"
-        exit 1
+        echo "skipped: missing $tool (scripts/setup --test installs it)" >&2
+        exit 77
     fi
 done
 launcher=/usr/libexec/at-spi-bus-launcher

@@ -12,58 +12,7 @@ import sys
 
 import pyatspi
 
-from test_create_files import (GOLDEN, Failure, Program, click, find, find_editable, ini_for,
-                               run_journeys,
-                               set_text, wait_for, walk, WORK)
-
-
-def press_button_in_box(app, button_names):
-    def probe():
-        for acc in walk(app):
-            if (acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name in button_names
-                    and showing(acc)):
-                return acc
-        return None
-    click(wait_for("a button named %s" % "/".join(button_names), probe))
-
-
-def compare_golden(folder, golden_name, page_name, replacements):
-    with open(os.path.join(GOLDEN, golden_name), "rb") as f:
-        expected = f.read()
-    for key, value in replacements.items():
-        expected = expected.replace(key, value)
-    path = os.path.join(folder, page_name)
-    if not os.path.isfile(path):
-        raise Failure(page_name + " was not written")
-    with open(path, "rb") as f:
-        actual = f.read()
-    if actual == expected:
-        return
-    exp_lines = expected.split(b"\r\n")
-    act_lines = actual.split(b"\r\n")
-    for i, (e, a) in enumerate(zip(exp_lines, act_lines)):
-        if e != a:
-            raise Failure("%s line %d: expected %r, got %r" % (page_name, i + 1, e, a))
-    raise Failure("%s: expected %d lines, got %d" % (page_name, len(exp_lines), len(act_lines)))
-
-
-def text_of(acc):
-    return acc.queryText().getText(0, -1)
-
-
-def showing(acc):
-    return acc.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def enabled(acc):
-    return acc.getState().contains(pyatspi.STATE_SENSITIVE)
-
-
-def find_in(container, name, role):
-    for acc in walk(container):
-        if acc is not container and acc.name == name and acc.getRole() == role:
-            return acc
-    return None
+from e2e_support import *  # noqa: F401,F403
 
 
 def button_in_frame(app, frame_name, button_name):
@@ -86,11 +35,6 @@ def enabled_button(app, name):
                 return acc
         return None
     return wait_for('an enabled "%s" button' % name, probe)
-
-
-def list_items(listbox):
-    return [listbox.getChildAtIndex(i).name for i in range(listbox.childCount)
-            if listbox.getChildAtIndex(i).getRole() == pyatspi.ROLE_LIST_ITEM]
 
 
 def append_text(box, text):
@@ -187,8 +131,8 @@ def journey_editing():
         wait_for('"Files Created!" shown', lambda: find(app, "Files Created!") is not None)
         press_button_in_box(app, ("OK", "&OK"))
         replacements = {b"@PICTURE_SOURCE@": os.fsencode(mission)}
-        compare_golden(mission, "editing_overview.html", "overview.html", replacements)
-        compare_golden(mission, "editing_briefing.html", "briefing.html", replacements)
+        compare_page(mission, "overview.html", replacements, "editing_overview.html")
+        compare_page(mission, "briefing.html", replacements, "editing_briefing.html")
         if program.proc.poll() is not None:
             raise Failure("the program ended after Create Files")
     finally:

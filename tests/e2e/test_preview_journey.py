@@ -11,9 +11,7 @@ import sys
 
 import pyatspi
 
-from test_create_files import (Failure, Program, click, find, find_editable, ini_for,
-                               run_journeys, set_text, wait_for, walk, WORK)
-from test_editing_journey import list_items
+from e2e_support import *  # noqa: F401,F403
 
 LIST_ROLES = (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE)
 

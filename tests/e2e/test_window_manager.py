@@ -13,8 +13,7 @@ import time
 
 import pyatspi
 
-from test_create_files import (Failure, Program, click, find, ini_for, run_journeys, wait_for,
-                               walk, WORK)
+from e2e_support import *  # noqa: F401,F403
 
 
 def x11(*command):
