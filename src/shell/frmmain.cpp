@@ -15,6 +15,7 @@
 #include "picturesizeboxes.h"
 #include "twips.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
@@ -66,7 +67,12 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     txtMission->setFocus();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The list empties its model while the window's children are destroyed,
+    // after this window has stopped being a frmMain.
+    QObject::disconnect(List1->model(), nullptr, this, nullptr);
+}
 
 bool frmMain::load(const QString &iniPath, QString *error)
 {
