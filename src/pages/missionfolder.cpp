@@ -1,5 +1,6 @@
 #include "missionfolder.h"
 
+#include "boundedread.h"
 #include "pagepath.h"
 
 #include <QCoreApplication>
@@ -41,20 +42,10 @@ PageFile readPageFile(const QString &folder, const QString &name, qint64 sizeLim
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.isSequential())
         return { std::nullopt, tr("%1 cannot be read: %2").arg(shown, file.errorString()) };
-    // The size may have changed since it was checked: read at most one byte
-    // more than allowed, in chunks.
-    QByteArray bytes;
-    bytes.reserve(qMin(info.size(), sizeLimit) + 1);
-    char chunk[1 << 16];
-    while (bytes.size() <= sizeLimit) {
-        const qint64 n = file.read(chunk, qMin<qint64>(sizeof chunk, sizeLimit + 1 - bytes.size()));
-        if (n < 0)
-            return { std::nullopt, tr("%1 cannot be read: %2").arg(shown, file.errorString()) };
-        if (n == 0)
-            break;
-        bytes.append(chunk, n);
-    }
-    if (bytes.size() > sizeLimit)
+    const std::optional<QByteArray> bytes = readBounded(file, sizeLimit);
+    if (!bytes)
+        return { std::nullopt, tr("%1 cannot be read: %2").arg(shown, file.errorString()) };
+    if (bytes->size() > sizeLimit)
         return { std::nullopt, tooLarge };
     return { bytes, {} };
 }

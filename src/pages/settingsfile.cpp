@@ -1,5 +1,7 @@
 #include "settingsfile.h"
 
+#include "boundedread.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -134,19 +136,9 @@ SettingsRead readSettingsFile(const QString &iniPath)
     }
     result.ok = true;
     // Errors after the file is open are not reported: the value is ignored.
-    // The size is not trusted: the file may grow while it is read.
-    QByteArray content;
-    constexpr qint64 Chunk = 1024 * 1024;
-    while (!file.atEnd()) {
-        const QByteArray chunk = file.read(qMin(Chunk, MaxSettingsSize + 1 - content.size()));
-        if (chunk.isEmpty() || file.error() != QFileDevice::NoError)
-            break;
-        content += chunk;
-        if (content.size() > MaxSettingsSize)
-            return result;
-    }
-    if (file.error() == QFileDevice::NoError)
-        result.value = lastSettingsField(content);
+    const std::optional<QByteArray> content = readBounded(file, MaxSettingsSize);
+    if (content && content->size() <= MaxSettingsSize)
+        result.value = lastSettingsField(*content);
     return result;
 }
 
