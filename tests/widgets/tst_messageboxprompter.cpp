@@ -190,4 +190,4 @@ void tst_MessageBoxPrompter::boxSitsOverTheMainWindow()
 }
 
 QTEST_MAIN(tst_MessageBoxPrompter)
-#include "tst_frmmain_messagebox.moc"
+#include "tst_messageboxprompter.moc"
