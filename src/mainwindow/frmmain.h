@@ -4,7 +4,6 @@
 #include "pause.h"
 
 #include <QList>
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -12,7 +11,7 @@
 #include <initializer_list>
 
 class ClickableLabel;
-class frmPagePreview;
+class PagePreviewDriver;
 class DriveList;
 class FileList;
 class FolderList;
@@ -102,7 +101,6 @@ private:
     void buildEndingTabs();
     void wireCommands();
     void wirePreview();
-    void schedulePreview();
     void chooseMission();
     void catchMissionDrops();
     bool missionDropFiltered(QEvent *event);
@@ -184,7 +182,7 @@ private:
     PictureSizeBoxes *m_sizes = nullptr;
     PictureBrowser *m_picture = nullptr;
     QStyle *m_tabStyle = nullptr;
-    QPointer<frmPagePreview> m_pagePreview;
+    PagePreviewDriver *m_preview = nullptr;
     FolderChooser m_chooseFolder;
     // The record after start-up, and the one last written or opened: texts
     // that differ from the latter are unsaved.

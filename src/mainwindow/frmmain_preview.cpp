@@ -1,56 +1,37 @@
 #include "filelist.h"
 #include "focusorder.h"
 #include "frmmain.h"
-#include "frmpagepreview.h"
 #include "pagechecks.h"
+#include "pagepreviewdriver.h"
 
-#include <QAbstractItemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-// Every control that holds a field of the record tells the preview it
-// changed; a closed preview makes that a no-op.
 void frmMain::wirePreview()
 {
-    const auto changed = [this] { schedulePreview(); };
-    QList<QLineEdit *> lines { txtMission, Text1, txtPicWidth, txtPicHeight, txtDirectory };
-    lines.append(QList<QLineEdit *>(txtEndHeader.begin(), txtEndHeader.end()));
-    lines.append(QList<QLineEdit *>(txtEndBody.begin(), txtEndBody.end()));
-    for (QLineEdit *line : std::as_const(lines))
-        connect(line, &QLineEdit::textChanged, this, changed);
-    for (QPlainTextEdit *text : { txtOverview, txtHeader, txtBriefing })
-        connect(text, &QPlainTextEdit::textChanged, this, changed);
-
-    const QAbstractItemModel *objectives = List1->model();
-    connect(objectives, &QAbstractItemModel::rowsInserted, this, changed);
-    connect(objectives, &QAbstractItemModel::rowsRemoved, this, changed);
-    connect(objectives, &QAbstractItemModel::rowsMoved, this, changed);
-    connect(objectives, &QAbstractItemModel::dataChanged, this, changed);
-    connect(objectives, &QAbstractItemModel::modelReset, this, changed);
-    connect(objectives, &QAbstractItemModel::layoutChanged, this, changed);
-}
-
-void frmMain::schedulePreview()
-{
-    if (m_pagePreview)
-        m_pagePreview->scheduleRefresh();
+    m_preview = new PagePreviewDriver(
+        this,
+        { .txtMission = txtMission,
+          .txtOverview = txtOverview,
+          .Text1 = Text1,
+          .txtPicWidth = txtPicWidth,
+          .txtPicHeight = txtPicHeight,
+          .txtDirectory = txtDirectory,
+          .txtHeader = txtHeader,
+          .txtBriefing = txtBriefing,
+          .List1 = List1,
+          .txtEndHeader = txtEndHeader,
+          .txtEndBody = txtEndBody },
+        [this] { return brief(); },
+        [this](const Finding &finding) { showField(finding.field, finding.index); });
 }
 
 void frmMain::openPagePreview()
 {
-    if (!m_pagePreview) {
-        m_pagePreview = new frmPagePreview(
-            [this] { return brief(); },
-            [this](const Finding &finding) { showField(finding.field, finding.index); }, this);
-        m_pagePreview->placeBeside(this);
-    }
-    m_pagePreview->show();
-    m_pagePreview->raise();
-    m_pagePreview->activateWindow();
+    m_preview->show();
 }
-
 void frmMain::showField(CheckedField field, int index)
 {
     enum { OverviewTab, BriefingTab };
