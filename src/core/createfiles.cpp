@@ -30,13 +30,11 @@ bool isEvenWholeNumber(const QString &text)
     return std::floor(half) == half;
 }
 
-CreateFilesOutcome checkFailed(int pictureTab, CreateFilesOutcome::Field focus)
+CreateFilesOutcome checkFailed(FieldRef field)
 {
     CreateFilesOutcome outcome;
     outcome.result = CreateFilesOutcome::Result::CheckFailed;
-    outcome.mainTab = 0;
-    outcome.pictureTab = pictureTab;
-    outcome.focus = focus;
+    outcome.field = field;
     return outcome;
 }
 
@@ -53,8 +51,7 @@ std::optional<CreateFilesRefusal> missionNameRefusal(const MissionBrief &brief)
 {
     if (!brief.missionName.isEmpty())
         return std::nullopt;
-    return CreateFilesRefusal { CreateFilesOutcome::Field::MissionName,
-                                tr("Please Enter Mission Name.") };
+    return CreateFilesRefusal { { MissionField::MissionName }, tr("Please Enter Mission Name.") };
 }
 
 // The count label always holds a number; anything else is taken as no
@@ -67,12 +64,11 @@ bool objectivesEntered(const MissionBrief &brief)
 
 QList<CreateFilesRefusal> pictureSizeRefusals(const MissionBrief &brief)
 {
-    using Field = CreateFilesOutcome::Field;
     QList<CreateFilesRefusal> refusals;
     if (!isEvenWholeNumber(brief.pictureWidth))
-        refusals.append({ Field::PictureWidth, tr("Width must be even number") });
+        refusals.append({ { MissionField::PictureWidth }, tr("Width must be even number") });
     if (!isEvenWholeNumber(brief.pictureHeight))
-        refusals.append({ Field::PictureHeight, tr("Height must be even number") });
+        refusals.append({ { MissionField::PictureHeight }, tr("Height must be even number") });
     return refusals;
 }
 
@@ -83,7 +79,7 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
 
     if (const auto refusal = missionNameRefusal(brief)) {
         prompter.message(refusal->message, tr("Error"), Icon::Critical);
-        return checkFailed(-1, refusal->field);
+        return checkFailed(refusal->field);
     }
 
     bool checkSize = true;
@@ -105,7 +101,7 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
         const QList<CreateFilesRefusal> refusals = pictureSizeRefusals(brief);
         if (!refusals.isEmpty()) {
             prompter.message(refusals.first().message, tr("Error"), Icon::Critical);
-            return checkFailed(1, refusals.first().field);
+            return checkFailed(refusals.first().field);
         }
     }
 

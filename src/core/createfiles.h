@@ -1,5 +1,6 @@
 #pragma once
 
+#include "missionfield.h"
 #include "pagepath.h"
 
 #include <QList>
@@ -16,16 +17,13 @@ struct CreateFilesOutcome
 {
     enum class Result {
         Written, // both pages written, "Files Created!" shown
-        CheckFailed, // a check failed; show the tabs and focus below
+        CheckFailed, // a check failed; take the user to the field below
         Declined, // "No" to the no-objectives question; nothing changes
         WriteFailed, // a page could not be written; the error was shown
     };
-    enum class Field { None, MissionName, PictureWidth, PictureHeight };
 
     Result result = Result::WriteFailed; // set by every path that gets further
-    int mainTab = -1; // tab of SSTab1 to show, -1 to leave it
-    int pictureTab = -1; // tab of SSTab3 to show, -1 to leave it
-    Field focus = Field::None;
+    std::optional<FieldRef> field; // the field at fault when a check failed
 };
 
 // `beforeReport` runs once both pages are written, before "Files Created!" shows.
@@ -37,7 +35,7 @@ struct CreateFilesOutcome
 // message the command shows and the field it takes the user to.
 struct CreateFilesRefusal
 {
-    CreateFilesOutcome::Field field = CreateFilesOutcome::Field::None;
+    FieldRef field;
     QString message;
 };
 

@@ -18,66 +18,53 @@ QString tr(const char *text)
     return QCoreApplication::translate("pageChecks", text);
 }
 
-QString fieldName(CheckedField field, int index)
+QString fieldName(FieldRef ref)
 {
-    switch (field) {
-    case CheckedField::MissionName:
+    const int index = ref.index;
+    switch (ref.field) {
+    case MissionField::MissionName:
         return tr("Mission Name");
-    case CheckedField::Overview:
+    case MissionField::Overview:
         return tr("Overview");
-    case CheckedField::PictureSource:
+    case MissionField::PictureSource:
         return tr("Picture");
-    case CheckedField::PictureWidth:
+    case MissionField::PictureWidth:
         return tr("Picture Width");
-    case CheckedField::PictureHeight:
+    case MissionField::PictureHeight:
         return tr("Picture Height");
-    case CheckedField::Notes:
+    case MissionField::Notes:
         return tr("Mission Notes");
-    case CheckedField::Briefing:
+    case MissionField::Briefing:
         return tr("Mission Briefing");
-    case CheckedField::Objectives:
+    case MissionField::Objective:
         return tr("Objective %1").arg(index);
-    case CheckedField::EndHeader:
+    case MissionField::EndHeader:
         return tr("End %1 Header").arg(index);
-    case CheckedField::EndBody:
+    case MissionField::EndDescription:
         return tr("End %1 Description").arg(index);
     }
     return {};
 }
 
-Finding finding(Severity severity, CheckedField field, int index, const QString &text)
+Finding finding(Severity severity, FieldRef field, const QString &text)
 {
-    return { severity, field, index, fieldName(field, index), text };
+    return { severity, field, fieldName(field), text };
 }
 
-// Calls visit(field, index, text) for every field whose text reaches a page
+// Calls visit(field, text) for every field whose text reaches a page
 // as typed, in the order the window shows them.
 template<typename Visit> void forEachText(const MissionBrief &brief, Visit &&visit)
 {
-    visit(CheckedField::MissionName, -1, brief.missionName);
-    visit(CheckedField::Overview, -1, brief.overviewText);
-    visit(CheckedField::Notes, -1, brief.notesText);
-    visit(CheckedField::Briefing, -1, brief.briefingText);
+    visit({ MissionField::MissionName }, brief.missionName);
+    visit({ MissionField::Overview }, brief.overviewText);
+    visit({ MissionField::Notes }, brief.notesText);
+    visit({ MissionField::Briefing }, brief.briefingText);
     for (int row = 0; row < brief.objectives.size(); ++row)
-        visit(CheckedField::Objectives, row + 1, brief.objectives[row]);
+        visit({ MissionField::Objective, row + 1 }, brief.objectives[row]);
     for (int k = 0; k < int(brief.endings.size()); ++k) {
-        visit(CheckedField::EndHeader, k + 1, brief.endings[k].header);
-        visit(CheckedField::EndBody, k + 1, brief.endings[k].description);
+        visit({ MissionField::EndHeader, k + 1 }, brief.endings[k].header);
+        visit({ MissionField::EndDescription, k + 1 }, brief.endings[k].description);
     }
-}
-
-CheckedField checkedField(CreateFilesOutcome::Field field)
-{
-    switch (field) {
-    case CreateFilesOutcome::Field::PictureWidth:
-        return CheckedField::PictureWidth;
-    case CreateFilesOutcome::Field::PictureHeight:
-        return CheckedField::PictureHeight;
-    case CreateFilesOutcome::Field::MissionName:
-    case CreateFilesOutcome::Field::None:
-        break;
-    }
-    return CheckedField::MissionName;
 }
 
 bool isInsideFolder(QString path, QString folder, PathStyle style)
@@ -163,8 +150,7 @@ QList<Finding> refusalFindings(const MissionBrief &brief)
 
     QList<Finding> findings;
     for (const CreateFilesRefusal &refusal : refusals)
-        findings.append(
-            finding(Severity::Warning, checkedField(refusal.field), -1, refusal.message));
+        findings.append(finding(Severity::Warning, refusal.field, refusal.message));
     return findings;
 }
 
@@ -172,11 +158,11 @@ QList<Finding> pictureFindings(const MissionBrief &brief, const PictureFacts &pi
                                PathStyle style)
 {
     if (!picture.readablePicture)
-        return { finding(Severity::Warning, CheckedField::PictureSource, -1,
+        return { finding(Severity::Warning, { MissionField::PictureSource },
                          tr("No picture chosen: the overview will show a broken picture. "
                             "Choose one under Picture Source.")) };
     if (!isInsideFolder(brief.pictureSource, brief.saveFolder, style))
-        return { finding(Severity::Information, CheckedField::PictureSource, -1,
+        return { finding(Severity::Information, { MissionField::PictureSource },
                          tr("The picture lies outside the save folder: the game finds it only "
                             "on this computer. Copy it into the save folder and choose it "
                             "there.")) };
@@ -186,9 +172,9 @@ QList<Finding> pictureFindings(const MissionBrief &brief, const PictureFacts &pi
 QList<Finding> markupFindings(const MissionBrief &brief)
 {
     QList<Finding> findings;
-    forEachText(brief, [&findings](CheckedField field, int index, QStringView text) {
+    forEachText(brief, [&findings](FieldRef field, QStringView text) {
         for (const MarkupProblem &problem : markupProblems(text))
-            findings.append(finding(Severity::Warning, field, index, markupText(problem)));
+            findings.append(finding(Severity::Warning, field, markupText(problem)));
     });
     return findings;
 }
@@ -196,11 +182,10 @@ QList<Finding> markupFindings(const MissionBrief &brief)
 QList<Finding> characterFindings(const MissionBrief &brief)
 {
     QList<Finding> findings;
-    forEachText(brief, [&findings](CheckedField field, int index, QStringView text) {
+    forEachText(brief, [&findings](FieldRef field, QStringView text) {
         const QList<char32_t> codePoints = unholdable(text);
         if (!codePoints.isEmpty())
-            findings.append(
-                finding(Severity::Information, field, index, charactersText(codePoints)));
+            findings.append(finding(Severity::Information, field, charactersText(codePoints)));
     });
     return findings;
 }
@@ -213,7 +198,7 @@ QList<Finding> objectiveFindings(const MissionBrief &brief)
     for (int row = 1; row <= brief.objectives.size(); ++row) {
         const QString &objective = brief.objectives[row - 1];
         if (objective.trimmed().isEmpty()) {
-            findings.append(finding(Severity::Warning, CheckedField::Objectives, row,
+            findings.append(finding(Severity::Warning, { MissionField::Objective, row },
                                     tr("This objective is empty: edit it or remove it.")));
             continue;
         }
@@ -222,7 +207,7 @@ QList<Finding> objectiveFindings(const MissionBrief &brief)
             firstRow.insert(objective, row);
         else
             findings.append(
-                finding(Severity::Information, CheckedField::Objectives, row,
+                finding(Severity::Information, { MissionField::Objective, row },
                         tr("Repeats objective %1: the page lists it twice.").arg(first.value())));
     }
     return findings;

@@ -1,24 +1,12 @@
 #pragma once
 
+#include "missionfield.h"
 #include "pagepath.h"
 
 #include <QList>
 #include <QString>
 
 struct MissionBrief;
-
-enum class CheckedField {
-    MissionName,
-    Overview,
-    PictureSource,
-    PictureWidth,
-    PictureHeight,
-    Notes,
-    Briefing,
-    Objectives,
-    EndHeader,
-    EndBody,
-};
 
 // One thing that will go wrong with the pages as the record stands, the field
 // it concerns and what to do about it.
@@ -27,8 +15,7 @@ struct Finding
     enum class Severity { Warning, Information };
 
     Severity severity = Severity::Warning;
-    CheckedField field = CheckedField::MissionName;
-    int index = -1; // objective row (from 1) or ending number 1..6, where it applies
+    FieldRef field;
     QString fieldName; // as the window names the field: "Mission Name", "End 3 Header"
     QString text;
 

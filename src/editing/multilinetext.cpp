@@ -1,6 +1,8 @@
 #include "multilinetext.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 QString crlfText(const QPlainTextEdit *box)
@@ -19,4 +21,31 @@ void setCrlfText(QPlainTextEdit *box, const QString &text)
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     box->setPlainText(plain);
+}
+
+namespace {
+
+// A line break is two characters of the record and one of the box.
+int boxPosition(const QTextDocument *document, int recordPosition)
+{
+    int record = 0;
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
+        const int line = block.length() - 1;
+        if (recordPosition <= record + line)
+            return block.position() + recordPosition - record;
+        record += line + 2;
+        if (recordPosition < record)
+            return block.position() + line;
+    }
+    return document->characterCount() - 1;
+}
+
+} // namespace
+
+void selectCrlfRange(QPlainTextEdit *box, int from, int to)
+{
+    QTextCursor cursor(box->document());
+    cursor.setPosition(boxPosition(box->document(), from));
+    cursor.setPosition(boxPosition(box->document(), to), QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
 }

@@ -46,6 +46,9 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     m_client = named(new QWidget(this), "clientArea");
     buildMenuBar();
     buildWindow();
+    wireCommands();
+    // The controls start empty and take the starting values of the record.
+    setBrief(MissionBrief());
     autoSizeLabels(
         { Label20, Label19, Label21, lblPicWidth, Label23, lblPicHeight, Label17, Label16 });
     keepInsideFrames(this);
@@ -58,7 +61,6 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     setGeometry(client.adjusted(0, -menuHeight, 0, 0));
     setFixedSize(client.width(), client.height() + menuHeight);
 
-    wireCommands();
     wirePreview();
     setAcceptDrops(true);
     catchMissionDrops();
@@ -142,28 +144,64 @@ void frmMain::createFiles()
         = ::createFiles(brief(), m_prompter, nativePathStyle(), selectLastObjective);
     if (outcome.result == CreateFilesOutcome::Result::Written)
         m_savedBrief = brief();
-    applyOutcome(outcome);
+    if (outcome.field)
+        showField(*outcome.field);
 }
 
-void frmMain::applyOutcome(const CreateFilesOutcome &outcome)
+// Shows the tabs that hold the field's control and returns it.
+QWidget *frmMain::fieldControl(FieldRef ref)
 {
-    if (outcome.mainTab >= 0)
-        SSTab1->setCurrentIndex(outcome.mainTab);
-    if (outcome.pictureTab >= 0)
-        SSTab3->setCurrentIndex(outcome.pictureTab);
-    switch (outcome.focus) {
-    case CreateFilesOutcome::Field::MissionName:
-        txtMission->setFocus();
-        break;
-    case CreateFilesOutcome::Field::PictureWidth:
-        txtPicWidth->setFocus();
-        break;
-    case CreateFilesOutcome::Field::PictureHeight:
-        txtPicHeight->setFocus();
-        break;
-    case CreateFilesOutcome::Field::None:
-        break;
+    enum { SourceTab, PropertiesTab };
+    const int ending = qBound(1, ref.index, int(txtEndHeader.size())) - 1;
+    switch (ref.field) {
+    case MissionField::MissionName:
+        return txtMission;
+    case MissionField::Overview:
+        return txtOverview;
+    case MissionField::PictureSource:
+        SSTab3->setCurrentIndex(SourceTab);
+        return File1;
+    case MissionField::PictureWidth:
+        SSTab3->setCurrentIndex(PropertiesTab);
+        return txtPicWidth;
+    case MissionField::PictureHeight:
+        SSTab3->setCurrentIndex(PropertiesTab);
+        return txtPicHeight;
+    case MissionField::Notes:
+        return txtHeader;
+    case MissionField::Briefing:
+        return txtBriefing;
+    case MissionField::Objective:
+        List1->setCurrentRow(ref.index - 1);
+        return List1;
+    case MissionField::EndHeader:
+        SSTab2->setCurrentIndex(ending);
+        return txtEndHeader[std::size_t(ending)];
+    case MissionField::EndDescription:
+        SSTab2->setCurrentIndex(ending);
+        return txtEndBody[std::size_t(ending)];
     }
+    return nullptr;
+}
+
+void frmMain::showField(FieldRef ref, int from, int to)
+{
+    QWidget *target = fieldControl(ref);
+    if (!target)
+        return;
+    enum { OverviewTab, BriefingTab };
+    SSTab1->setCurrentIndex(SSTab1->widget(OverviewTab)->isAncestorOf(target) ? OverviewTab
+                                                                              : BriefingTab);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    focusTarget(target)->setFocus(Qt::OtherFocusReason);
+    if (from < 0 || to < from)
+        return;
+    if (auto *line = qobject_cast<QLineEdit *>(target))
+        line->setSelection(from, to - from);
+    else if (auto *text = qobject_cast<QPlainTextEdit *>(target))
+        selectCrlfRange(text, from, to);
 }
 
 void frmMain::Pause(double seconds)

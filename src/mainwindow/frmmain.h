@@ -1,6 +1,7 @@
 #pragma once
 
 #include "missionbrief.h"
+#include "missionfield.h"
 #include "pause.h"
 
 #include <QList>
@@ -31,8 +32,6 @@ class QPushButton;
 class QStyle;
 class QTabWidget;
 class FolderSettings;
-enum class CheckedField;
-struct CreateFilesOutcome;
 
 // The main window. It holds every field of the mission as a control and hands
 // the controls each command needs to the rule that carries it out.
@@ -64,9 +63,10 @@ public:
     // "Preview Pages": opens the one page preview beside the window, or
     // raises it.
     void openPagePreview();
-    // Shows the tab that holds the field and puts the focus in it; `index` is
-    // the objective row from 1 or the ending's number.
-    void showField(CheckedField field, int index);
+    // Takes the user to a field: the window comes up, the tabs that hold the
+    // field show, and the field takes the focus with [from, to) selected when
+    // given, counted in the field's text as the record holds it.
+    void showField(FieldRef ref, int from = -1, int to = -1);
     // Opens the mission whose pages are in folder (the command line, a drop
     // and "Open Mission..." come here): the pages fill every field and folder
     // becomes the save folder. Boxes tell why when nothing changes.
@@ -104,7 +104,7 @@ private:
     void chooseMission();
     void catchMissionDrops();
     bool missionDropFiltered(QEvent *event);
-    void applyOutcome(const CreateFilesOutcome &outcome);
+    [[nodiscard]] QWidget *fieldControl(FieldRef ref);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
     QMenuBar *m_menuBar = nullptr;

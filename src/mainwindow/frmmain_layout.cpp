@@ -140,7 +140,7 @@ void frmMain::buildWindow()
     describe(cmdMake, {}, tr("Create files"));
     cmdMake->setDefault(true);
 
-    Text1 = lineEdit(QStringLiteral("Text1"), "Text1", client);
+    Text1 = lineEdit({}, "Text1", client);
     describe(Text1, tr("Picture Source"));
 
     Twips::place({
@@ -228,11 +228,11 @@ void frmMain::buildPictureTabs()
 
     fraPicprop = named(new QGroupBox(tr("Picture Properties"), properties), "fraPicprop");
     Label20 = transparentLabel(tr("Width:"), "Label20", fraPicprop);
-    txtPicWidth = lineEdit(QStringLiteral("170"), "txtPicWidth", fraPicprop);
+    txtPicWidth = lineEdit({}, "txtPicWidth", fraPicprop);
     txtPicWidth->setMaxLength(4);
     describe(txtPicWidth, tr("Picture Width"));
     Label19 = transparentLabel(tr("Height:"), "Label19", fraPicprop);
-    txtPicHeight = lineEdit(QStringLiteral("64"), "txtPicHeight", fraPicprop);
+    txtPicHeight = lineEdit({}, "txtPicHeight", fraPicprop);
     txtPicHeight->setMaxLength(4);
     describe(txtPicHeight, tr("Picture Height"));
 
@@ -247,9 +247,9 @@ void frmMain::buildPictureTabs()
     lblWarning->hide();
 
     Label21 = transparentLabel(tr("Size:"), "Label21", fraPicprop);
-    lblPicWidth = named(new QLabel(QStringLiteral("170"), fraPicprop), "lblPicWidth");
+    lblPicWidth = named(new QLabel(fraPicprop), "lblPicWidth");
     Label23 = transparentLabel(tr("x"), "Label23", fraPicprop);
-    lblPicHeight = transparentLabel(QStringLiteral("64"), "lblPicHeight", fraPicprop);
+    lblPicHeight = transparentLabel({}, "lblPicHeight", fraPicprop);
 
     Twips::place(
         {
@@ -304,7 +304,7 @@ void frmMain::buildBriefingTab(QWidget *page)
     describe(List1, tr("Objectives List"), tr("List of current missions.  Double click to remove"));
     Label17 = transparentLabel(tr("Total Objectives:"), "Label17", fraObjectives);
     Label17->setFont(tahoma(9.75));
-    Label16 = named(new QLabel(QStringLiteral("0"), fraObjectives), "Label16");
+    Label16 = named(new QLabel(fraObjectives), "Label16");
     Label16->setFont(tahoma(9.75));
 
     SSTab2 = tabWidget("SSTab2", page, m_tabStyle);
@@ -338,25 +338,17 @@ void frmMain::buildBriefingTab(QWidget *page)
 
 void frmMain::buildEndingTabs()
 {
-    const auto starting = std::array<std::pair<const char *, const char *>, 6> { {
-        { QT_TR_NOOP("Mission Accomplished"), QT_TR_NOOP("Good Job Soldier!") },
-        { QT_TR_NOOP("Mission Failed"), QT_TR_NOOP("Maybe next time soldier..If there is one") },
-        { QT_TR_NOOP("End 3"), QT_TR_NOOP("End 3 Description") },
-        { QT_TR_NOOP("End 4"), QT_TR_NOOP("End 4 Description") },
-        { QT_TR_NOOP("End 5"), QT_TR_NOOP("End 5 Description") },
-        { QT_TR_NOOP("End 6"), QT_TR_NOOP("End 6 Description") },
-    } };
     for (int i = 0; i < 6; ++i) {
         const QString n = QString::number(i + 1);
         QWidget *page = tabPage(SSTab2, tr("End %1").arg(n));
         auto *headerLabel = transparentLabel(tr("Header:"), "", page);
         headerLabel->setObjectName(QStringLiteral("Label%1").arg(3 + 2 * i));
-        auto *header = lineEdit(tr(starting[i].first), "", page);
+        auto *header = lineEdit({}, "", page);
         header->setObjectName(QStringLiteral("txtEnd%1Header").arg(n));
         describe(header, tr("End %1 Header").arg(n));
         auto *bodyLabel = transparentLabel(tr("Description:"), "", page);
         bodyLabel->setObjectName(QStringLiteral("Label%1").arg(4 + 2 * i));
-        auto *body = lineEdit(tr(starting[i].second), "", page);
+        auto *body = lineEdit({}, "", page);
         body->setObjectName(QStringLiteral("txtEnd%1Body").arg(n));
         describe(body, tr("End %1 Description").arg(n));
         Twips::place(

@@ -158,9 +158,9 @@ void TestPageChecks::fieldsAreNamed()
     const QList<Finding> findings = markupFindings(brief) + characterFindings(brief);
     QCOMPARE(findings.size(), 3);
     QCOMPARE(findings[0].fieldName, QStringLiteral("Objective 2"));
-    QCOMPARE(findings[0].index, 2);
+    QCOMPARE(findings[0].field, (FieldRef { MissionField::Objective, 2 }));
     QCOMPARE(findings[1].fieldName, QStringLiteral("End 3 Description"));
-    QCOMPARE(findings[1].index, 3);
+    QCOMPARE(findings[1].field, (FieldRef { MissionField::EndDescription, 3 }));
     QVERIFY(findings[2].text.contains(QStringLiteral(": \u2603 \u2713 \U0001F600. ")));
     QVERIFY(findings[2].text.contains(QStringLiteral("&#9731;")));
 }

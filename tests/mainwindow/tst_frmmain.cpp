@@ -79,6 +79,8 @@ private Q_SLOTS:
     void pagesCarryTypedValues();
     void failedCheckShowsFieldAndTabs_data();
     void failedCheckShowsFieldAndTabs();
+    void showFieldSelectsItsRange_data();
+    void showFieldSelectsItsRange();
     void declinedQuestionChangesNothing();
     void enterKey_data();
     void enterKey();
@@ -238,6 +240,61 @@ void tst_frmMain::failedCheckShowsFieldAndTabs()
     QCOMPARE(find<QTabWidget>("SSTab3")->currentIndex(), pictureTab);
     QCOMPARE(controlOf(QApplication::focusWidget()), focused);
     QVERIFY(QDir(m_folder->path()).isEmpty());
+}
+
+void tst_frmMain::showFieldSelectsItsRange_data()
+{
+    QTest::addColumn<FieldRef>("field");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("selected");
+
+    QTest::newRow("after a line break")
+        << FieldRef { MissionField::Overview } << 4 << 6 << "txtOverview"
+        << "cd";
+    QTest::newRow("across a line break")
+        << FieldRef { MissionField::Overview } << 1 << 5 << "txtOverview"
+        << "b\nc";
+    QTest::newRow("after two line breaks")
+        << FieldRef { MissionField::Briefing } << 5 << 7 << "txtBriefing"
+        << "yz";
+    QTest::newRow("ending on its tab")
+        << FieldRef { MissionField::EndDescription, 3 } << 6 << 17 << "txtEnd3Body"
+        << "Description";
+    QTest::newRow("no range") << FieldRef { MissionField::MissionName } << -1 << -1 << "txtMission"
+                              << "";
+}
+
+void tst_frmMain::showFieldSelectsItsRange()
+{
+    QFETCH(FieldRef, field);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, focused);
+    QFETCH(QString, selected);
+
+    showWindow();
+    MissionBrief brief;
+    brief.missionName = "Raid";
+    brief.overviewText = "ab\r\ncd";
+    brief.briefingText = "x\r\n\r\nyz";
+    m_window->setBrief(brief);
+    find<QTabWidget>("SSTab1")->setCurrentIndex(field.field == MissionField::Briefing ? 0 : 1);
+    m_window->showMinimized();
+
+    m_window->showField(field, from, to);
+
+    QVERIFY(!m_window->isMinimized());
+    QCOMPARE(controlOf(QApplication::focusWidget()), focused);
+    QWidget *control = m_window->findChild<QWidget *>(focused);
+    QVERIFY(control->isVisibleTo(m_window.get()));
+    if (auto *line = qobject_cast<QLineEdit *>(control))
+        QCOMPARE(line->selectedText(), selected);
+    else
+        QCOMPARE(static_cast<QPlainTextEdit *>(control)->textCursor().selectedText().replace(
+                     QChar::ParagraphSeparator, '\n'),
+                 selected);
 }
 
 void tst_frmMain::declinedQuestionChangesNothing()
