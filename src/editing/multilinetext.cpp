@@ -5,14 +5,28 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 QString crlfText(const QPlainTextEdit *box)
 {
     // The raw text keeps the no-break spaces the plain text turns into
     // blanks; its paragraph and line separators are the user's line breaks.
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // One pass: replacing in place moves the rest of the text at every break.
+    const QString raw = box->document()->toRawText();
+    const auto isBreak = [](QChar c) {
+        return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator
+            || c == QChar::LineSeparator;
+    };
+    QString text(raw.size() + std::count_if(raw.cbegin(), raw.cend(), isBreak), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const QChar c : raw) {
+        if (isBreak(c)) {
+            *out++ = QLatin1Char('\r');
+            *out++ = QLatin1Char('\n');
+        } else {
+            *out++ = c;
+        }
+    }
     return text;
 }
 
