@@ -22,8 +22,8 @@ int main(int argc, char *argv[])
     QString error;
     if (!window.load(iniPath, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
-        static_cast<Prompter &>(prompter).message(
-            error, QApplication::translate("main", "Quillmark"), Prompter::Icon::Critical);
+        static_cast<Prompter &>(prompter).message(error, QStringLiteral("Quillmark"),
+                                                  Prompter::Icon::Critical);
         return 1;
     }
     // The start-up report stands alone; every later box sits over the window.

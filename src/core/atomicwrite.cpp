@@ -1,5 +1,6 @@
 #include "atomicwrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -14,7 +15,7 @@ WriteResult failure(const QString &path, int error, const QFileDevice &file)
 {
     QString reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : file.errorString();
     if (reason.isEmpty())
-        reason = QStringLiteral("Unknown error");
+        reason = QCoreApplication::translate("AtomicWrite", "Unknown error");
     return { false, path, reason };
 }
 

@@ -13,12 +13,12 @@ void describeOptions(QCommandLineParser &parser)
 {
     QCoreApplication::setApplicationVersion(programVersion());
     parser.setApplicationDescription(QCoreApplication::translate(
-        "main", "Writes the overview and briefing pages of a Varnholt mission."));
+        "CommandLine", "Writes the overview and briefing pages of a Varnholt mission."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("mission"),
-        QCoreApplication::translate("main",
+        QCoreApplication::translate("CommandLine",
                                     "A mission folder, or its overview.html or "
                                     "briefing.html, to open."),
         QStringLiteral("[FOLDER|PAGE]"));

@@ -14,11 +14,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("createFiles", text);
-}
-
 // An empty or non-numeric size has no even value, so it fails the check
 // instead of stopping the program.
 bool isEvenWholeNumber(const QString &text)
@@ -40,9 +35,9 @@ CreateFilesOutcome checkFailed(FieldRef field)
 
 void reportWriteFailure(const WriteResult &written, Prompter &prompter)
 {
-    prompter.message(
-        tr("Could not write %1:\n%2").arg(QDir::toNativeSeparators(written.path), written.reason),
-        tr("Error"), Prompter::Icon::Critical);
+    prompter.message(QCoreApplication::translate("CreateFiles", "Could not write %1:\n%2")
+                         .arg(QDir::toNativeSeparators(written.path), written.reason),
+                     QCoreApplication::translate("CreateFiles", "Error"), Prompter::Icon::Critical);
 }
 
 } // namespace
@@ -51,7 +46,9 @@ std::optional<CreateFilesRefusal> missionNameRefusal(const MissionBrief &brief)
 {
     if (!brief.missionName.isEmpty())
         return std::nullopt;
-    return CreateFilesRefusal { { MissionField::MissionName }, tr("Please Enter Mission Name.") };
+    return CreateFilesRefusal { { MissionField::MissionName },
+                                QCoreApplication::translate("CreateFiles",
+                                                            "Please Enter Mission Name.") };
 }
 
 // The count label always holds a number; anything else is taken as no
@@ -66,9 +63,13 @@ QList<CreateFilesRefusal> pictureSizeRefusals(const MissionBrief &brief)
 {
     QList<CreateFilesRefusal> refusals;
     if (!isEvenWholeNumber(brief.pictureWidth))
-        refusals.append({ { MissionField::PictureWidth }, tr("Width must be even number") });
+        refusals.append(
+            { { MissionField::PictureWidth },
+              QCoreApplication::translate("CreateFiles", "Width must be even number") });
     if (!isEvenWholeNumber(brief.pictureHeight))
-        refusals.append({ { MissionField::PictureHeight }, tr("Height must be even number") });
+        refusals.append(
+            { { MissionField::PictureHeight },
+              QCoreApplication::translate("CreateFiles", "Height must be even number") });
     return refusals;
 }
 
@@ -78,17 +79,20 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
     using Icon = Prompter::Icon;
 
     if (const auto refusal = missionNameRefusal(brief)) {
-        prompter.message(refusal->message, tr("Error"), Icon::Critical);
+        prompter.message(refusal->message, QCoreApplication::translate("CreateFiles", "Error"),
+                         Icon::Critical);
         return checkFailed(refusal->field);
     }
 
     bool checkSize = true;
     if (!objectivesEntered(brief)) {
-        const QString question = tr("You haven't entered any mission objectives")
-            + QLatin1Char('\r') + tr("Are you sure you want to continue?");
+        const QString question = QCoreApplication::translate(
+                                     "CreateFiles", "You haven't entered any mission objectives")
+            + QLatin1Char('\r')
+            + QCoreApplication::translate("CreateFiles", "Are you sure you want to continue?");
         const Prompter::Button answer
-            = prompter.message(question, tr("Continue?"), Icon::Question, Prompter::Buttons::YesNo,
-                               Prompter::Button::Yes);
+            = prompter.message(question, QCoreApplication::translate("CreateFiles", "Continue?"),
+                               Icon::Question, Prompter::Buttons::YesNo, Prompter::Button::Yes);
         if (answer != Prompter::Button::Yes) {
             CreateFilesOutcome outcome;
             outcome.result = CreateFilesOutcome::Result::Declined;
@@ -100,7 +104,8 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
     if (checkSize) {
         const QList<CreateFilesRefusal> refusals = pictureSizeRefusals(brief);
         if (!refusals.isEmpty()) {
-            prompter.message(refusals.first().message, tr("Error"), Icon::Critical);
+            prompter.message(refusals.first().message,
+                             QCoreApplication::translate("CreateFiles", "Error"), Icon::Critical);
             return checkFailed(refusals.first().field);
         }
     }
@@ -117,7 +122,9 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
 
     if (beforeReport)
         beforeReport();
-    prompter.message(tr("Files Created!"), tr("File Generator"), Icon::Information);
+    prompter.message(QCoreApplication::translate("CreateFiles", "Files Created!"),
+                     QCoreApplication::translate("CreateFiles", "File Generator"),
+                     Icon::Information);
     outcome.result = CreateFilesOutcome::Result::Written;
     return outcome;
 }

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("missionFolder", text);
-}
-
 struct PageFile
 {
     std::optional<QByteArray> bytes;
@@ -32,19 +27,26 @@ PageFile readPageFile(const QString &folder, const QString &name, qint64 sizeLim
     if (!info.exists() && !info.isSymLink())
         return {};
     if (!info.isFile())
-        return { std::nullopt, tr("%1 is not a regular file.").arg(shown) };
+        return {
+            std::nullopt,
+            QCoreApplication::translate("MissionFolder", "%1 is not a regular file.").arg(shown)
+        };
     const QString tooLarge
-        = tr("%1 is larger than %2.")
+        = QCoreApplication::translate("MissionFolder", "%1 is larger than %2.")
               .arg(shown, QLocale::c().formattedDataSize(sizeLimit, 0, QLocale::DataSizeIecFormat));
     if (info.size() > sizeLimit)
         return { std::nullopt, tooLarge };
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.isSequential())
-        return { std::nullopt, tr("%1 cannot be read: %2").arg(shown, file.errorString()) };
+        return { std::nullopt,
+                 QCoreApplication::translate("MissionFolder", "%1 cannot be read: %2")
+                     .arg(shown, file.errorString()) };
     const std::optional<QByteArray> bytes = readBounded(file, sizeLimit);
     if (!bytes)
-        return { std::nullopt, tr("%1 cannot be read: %2").arg(shown, file.errorString()) };
+        return { std::nullopt,
+                 QCoreApplication::translate("MissionFolder", "%1 cannot be read: %2")
+                     .arg(shown, file.errorString()) };
     if (bytes->size() > sizeLimit)
         return { std::nullopt, tooLarge };
     return { bytes, {} };

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("openMission", text);
-}
-
 // A size the size boxes would change, by cutting spaces or with "Must Be
 // Numbers" boxes, cannot be put into the window as the page has it.
 bool sizeBoxKeeps(const QString &size)
@@ -31,10 +26,14 @@ QStringList problemsOf(const MissionFolderRead &read)
     const MissionBrief &brief = read.pages.brief;
     if (!sizeBoxKeeps(brief.pictureWidth))
         problems.append(
-            tr("overview.html: the picture width \"%1\" is not a number").arg(brief.pictureWidth));
+            QCoreApplication::translate("OpenMission",
+                                        "overview.html: the picture width \"%1\" is not a number")
+                .arg(brief.pictureWidth));
     if (!sizeBoxKeeps(brief.pictureHeight))
-        problems.append(tr("overview.html: the picture height \"%1\" is not a number")
-                            .arg(brief.pictureHeight));
+        problems.append(
+            QCoreApplication::translate("OpenMission",
+                                        "overview.html: the picture height \"%1\" is not a number")
+                .arg(brief.pictureHeight));
     return problems;
 }
 
@@ -62,26 +61,30 @@ QString missionFolderOf(const QString &path)
 std::optional<MissionBrief> readMissionToOpen(const QString &folder, const MissionBrief &start,
                                               bool unsavedTexts, Prompter &prompter)
 {
-    const QString title = tr("Open Mission");
+    const QString title = QCoreApplication::translate("OpenMission", "Open Mission");
     const QString shown = QDir::toNativeSeparators(folder);
     const MissionFolderRead read = readMissionFolder(folder);
     if (read.noPages()) {
-        prompter.message(tr("No mission pages in %1.").arg(shown), title,
-                         Prompter::Icon::Information);
+        prompter.message(
+            QCoreApplication::translate("OpenMission", "No mission pages in %1.").arg(shown), title,
+            Prompter::Icon::Information);
         return std::nullopt;
     }
     const QStringList problems = problemsOf(read);
     if (!problems.isEmpty()) {
-        prompter.message(tr("The mission in %1 cannot be opened:\n\n%2")
-                             .arg(shown, problems.join(QLatin1Char('\n'))),
-                         title, Prompter::Icon::Warning);
+        prompter.message(
+            QCoreApplication::translate("OpenMission", "The mission in %1 cannot be opened:\n\n%2")
+                .arg(shown, problems.join(QLatin1Char('\n'))),
+            title, Prompter::Icon::Warning);
         return std::nullopt;
     }
     // Reading first spares the question when there is nothing to open.
     if (unsavedTexts
         && prompter.message(
-               tr("Replace the texts in the window with the mission in %1?").arg(shown), title,
-               Prompter::Icon::Question, Prompter::Buttons::YesNo, Prompter::Button::No)
+               QCoreApplication::translate(
+                   "OpenMission", "Replace the texts in the window with the mission in %1?")
+                   .arg(shown),
+               title, Prompter::Icon::Question, Prompter::Buttons::YesNo, Prompter::Button::No)
             != Prompter::Button::Yes)
         return std::nullopt;
 

@@ -13,35 +13,30 @@ namespace {
 
 using Severity = Finding::Severity;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("pageChecks", text);
-}
-
 QString fieldName(FieldRef ref)
 {
     const int index = ref.index;
     switch (ref.field) {
     case MissionField::MissionName:
-        return tr("Mission Name");
+        return QCoreApplication::translate("PageChecks", "Mission Name");
     case MissionField::Overview:
-        return tr("Overview");
+        return QCoreApplication::translate("PageChecks", "Overview");
     case MissionField::PictureSource:
-        return tr("Picture");
+        return QCoreApplication::translate("PageChecks", "Picture");
     case MissionField::PictureWidth:
-        return tr("Picture Width");
+        return QCoreApplication::translate("PageChecks", "Picture Width");
     case MissionField::PictureHeight:
-        return tr("Picture Height");
+        return QCoreApplication::translate("PageChecks", "Picture Height");
     case MissionField::Notes:
-        return tr("Mission Notes");
+        return QCoreApplication::translate("PageChecks", "Mission Notes");
     case MissionField::Briefing:
-        return tr("Mission Briefing");
+        return QCoreApplication::translate("PageChecks", "Mission Briefing");
     case MissionField::Objective:
-        return tr("Objective %1").arg(index);
+        return QCoreApplication::translate("PageChecks", "Objective %1").arg(index);
     case MissionField::EndHeader:
-        return tr("End %1 Header").arg(index);
+        return QCoreApplication::translate("PageChecks", "End %1 Header").arg(index);
     case MissionField::EndDescription:
-        return tr("End %1 Description").arg(index);
+        return QCoreApplication::translate("PageChecks", "End %1 Description").arg(index);
     }
     return {};
 }
@@ -87,16 +82,23 @@ QString markupText(const MarkupProblem &problem)
 {
     switch (problem.kind) {
     case MarkupProblem::Kind::NeverClosed:
-        return tr("<%1> is opened but never closed: add </%1> where it should end.")
+        return QCoreApplication::translate(
+                   "PageChecks", "<%1> is opened but never closed: add </%1> where it should end.")
             .arg(problem.tag);
     case MarkupProblem::Kind::NeverOpened:
-        return tr("</%1> closes a tag that was never opened: remove it, or add <%1> where it "
-                  "should start.")
+        return QCoreApplication::translate(
+                   "PageChecks",
+                   "</%1> closes a tag that was never opened: remove it, or add <%1> where it "
+                   "should start.")
             .arg(problem.tag);
     case MarkupProblem::Kind::UnnamedMarker:
-        return tr("A marker link has no name (<a href=\"marker:\">): give it a name or remove it.");
+        return QCoreApplication::translate(
+            "PageChecks",
+            "A marker link has no name (<a href=\"marker:\">): give it a name or remove it.");
     case MarkupProblem::Kind::UnfinishedTag:
-        return tr("\"%1\" starts a tag that is never finished: end it with > or remove the <.")
+        return QCoreApplication::translate(
+                   "PageChecks",
+                   "\"%1\" starts a tag that is never finished: end it with > or remove the <.")
             .arg(problem.tag);
     }
     return {};
@@ -132,8 +134,10 @@ QString charactersText(const QList<char32_t> &codePoints)
         characters.append(QString::fromUcs4(&codePoints[i], 1));
     if (codePoints.size() > shown)
         characters.append(QStringLiteral("\u2026"));
-    return tr("Characters the page cannot hold: %1. They are written as codes such as &#%2;, "
-              "which the game may show as written.")
+    return QCoreApplication::translate(
+               "PageChecks",
+               "Characters the page cannot hold: %1. They are written as codes such as &#%2;, "
+               "which the game may show as written.")
         .arg(characters.join(QLatin1Char(' ')))
         .arg(uint(codePoints.first()));
 }
@@ -159,13 +163,17 @@ QList<Finding> pictureFindings(const MissionBrief &brief, const PictureFacts &pi
 {
     if (!picture.readablePicture)
         return { finding(Severity::Warning, { MissionField::PictureSource },
-                         tr("No picture chosen: the overview will show a broken picture. "
-                            "Choose one under Picture Source.")) };
+                         QCoreApplication::translate(
+                             "PageChecks",
+                             "No picture chosen: the overview will show a broken picture. "
+                             "Choose one under Picture Source.")) };
     if (!isInsideFolder(brief.pictureSource, brief.saveFolder, style))
         return { finding(Severity::Information, { MissionField::PictureSource },
-                         tr("The picture lies outside the save folder: the game finds it only "
-                            "on this computer. Copy it into the save folder and choose it "
-                            "there.")) };
+                         QCoreApplication::translate(
+                             "PageChecks",
+                             "The picture lies outside the save folder: the game finds it only "
+                             "on this computer. Copy it into the save folder and choose it "
+                             "there.")) };
     return {};
 }
 
@@ -198,8 +206,10 @@ QList<Finding> objectiveFindings(const MissionBrief &brief)
     for (int row = 1; row <= brief.objectives.size(); ++row) {
         const QString &objective = brief.objectives[row - 1];
         if (objective.trimmed().isEmpty()) {
-            findings.append(finding(Severity::Warning, { MissionField::Objective, row },
-                                    tr("This objective is empty: edit it or remove it.")));
+            findings.append(
+                finding(Severity::Warning, { MissionField::Objective, row },
+                        QCoreApplication::translate(
+                            "PageChecks", "This objective is empty: edit it or remove it.")));
             continue;
         }
         const auto first = firstRow.constFind(objective);
@@ -208,7 +218,9 @@ QList<Finding> objectiveFindings(const MissionBrief &brief)
         else
             findings.append(
                 finding(Severity::Information, { MissionField::Objective, row },
-                        tr("Repeats objective %1: the page lists it twice.").arg(first.value())));
+                        QCoreApplication::translate(
+                            "PageChecks", "Repeats objective %1: the page lists it twice.")
+                            .arg(first.value())));
     }
     return findings;
 }

@@ -93,14 +93,10 @@ private:
     PageCharset m_charset;
 };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("pageReader", text);
-}
-
 QString describeLine(QByteArrayView line)
 {
-    return line.isEmpty() ? tr("an empty line") : QString::fromLatin1(line);
+    return line.isEmpty() ? QCoreApplication::translate("PageReader", "an empty line")
+                          : QString::fromLatin1(line);
 }
 
 // Matches lines against the frame and keeps the first place where it breaks.
@@ -121,8 +117,10 @@ public:
             return false;
         PageProblem problem;
         problem.line = int(std::min<qsizetype>(i, INT_MAX - 1) + 1);
-        problem.expected
-            = i < m_lines.count() ? expected : tr("%1 (the page ends before it)").arg(expected);
+        problem.expected = i < m_lines.count()
+            ? expected
+            : QCoreApplication::translate("PageReader", "%1 (the page ends before it)")
+                  .arg(expected);
         m_problem = problem;
         return false;
     }
@@ -168,7 +166,7 @@ public:
                 return line.sliced(start.size(), line.size() - start.size() - end.size());
         }
         fail(i,
-             tr("a line starting %1 and ending %2")
+             QCoreApplication::translate("PageReader", "a line starting %1 and ending %2")
                  .arg(QString::fromLatin1(start), QString::fromLatin1(end)));
         return std::nullopt;
     }
@@ -193,7 +191,7 @@ std::optional<PageProblem> readOverview(const PageLines &lines, MissionBrief &br
         = heightAt < 0 ? -1 : picture->first(heightAt).lastIndexOf(pictureWidth);
     if (widthAt < 0) {
         frame.fail(heading + 1,
-                   tr("a line %1SOURCE%2WIDTH%3HEIGHT%4")
+                   QCoreApplication::translate("PageReader", "a line %1SOURCE%2WIDTH%3HEIGHT%4")
                        .arg(QString::fromLatin1(pictureStart), QString::fromLatin1(pictureWidth),
                             QString::fromLatin1(pictureHeight), QString::fromLatin1(pictureEnd)));
         return frame.problem();
@@ -281,7 +279,9 @@ std::optional<PageProblem> readBriefing(const PageLines &lines, MissionBrief &br
     if (last >= firstObjective && lines.line(endingsStart - 1).isEmpty()) {
         count = objectiveNumber(lines.raw(last), text);
         if (count < 0) {
-            frame.fail(last, tr("a line starting %1").arg(QString::fromLatin1(objectiveStart)));
+            frame.fail(last,
+                       QCoreApplication::translate("PageReader", "a line starting %1")
+                           .arg(QString::fromLatin1(objectiveStart)));
             return frame.problem();
         }
     }
@@ -291,7 +291,9 @@ std::optional<PageProblem> readBriefing(const PageLines &lines, MissionBrief &br
         const qsizetype at = endingsStart - (i + 1) * objectiveLines;
         if (at < firstObjective || objectiveNumber(lines.raw(at), text) != n) {
             const QByteArray anchor = numbered(objectiveStart, n, objectiveAnchorEnd);
-            frame.fail(at, tr("a line starting %1").arg(QLatin1String(anchor)));
+            frame.fail(at,
+                       QCoreApplication::translate("PageReader", "a line starting %1")
+                           .arg(QLatin1String(anchor)));
             return frame.problem();
         }
         if (!frame.expect(at + 1, objectiveTail))
@@ -373,5 +375,8 @@ QString describeProblem(const PageProblem &problem)
 {
     const QString page = problem.page == Page::Overview ? QStringLiteral("overview.html")
                                                         : QStringLiteral("briefing.html");
-    return tr("%1, line %2: expected %3").arg(page).arg(problem.line).arg(problem.expected);
+    return QCoreApplication::translate("PageReader", "%1, line %2: expected %3")
+        .arg(page)
+        .arg(problem.line)
+        .arg(problem.expected);
 }

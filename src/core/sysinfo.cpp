@@ -96,6 +96,6 @@ void StartSysInfo(const SysInfoServices &services, Prompter &prompter)
         return;
     prompter.message(
         QCoreApplication::translate("frmAbout", "System Information Is Unavailable At This Time"),
-        QCoreApplication::translate("frmAbout", "Quillmark"), Prompter::Icon::None,
-        Prompter::Buttons::Ok, Prompter::Button::Ok);
+        QStringLiteral("Quillmark"), Prompter::Icon::None, Prompter::Buttons::Ok,
+        Prompter::Button::Ok);
 }

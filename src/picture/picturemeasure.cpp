@@ -1,5 +1,6 @@
 #include "picturemeasure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -11,11 +12,11 @@ QString missingReason(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QImageReader::tr("The file does not exist.");
+        return QCoreApplication::translate("PictureMeasure", "The file does not exist.");
     if (info.isDir())
-        return QImageReader::tr("It is a folder, not a picture file.");
+        return QCoreApplication::translate("PictureMeasure", "It is a folder, not a picture file.");
     if (info.size() == 0)
-        return QImageReader::tr("The file is empty.");
+        return QCoreApplication::translate("PictureMeasure", "The file is empty.");
     return {};
 }
 
@@ -25,7 +26,8 @@ QString readerError(const QString &path, const QImageReader &reader)
     if (!missing.isEmpty())
         return missing;
     if (reader.error() == QImageReader::UnknownError || reader.errorString().isEmpty())
-        return QImageReader::tr("The file is not a readable BMP, GIF or JPEG picture.");
+        return QCoreApplication::translate("PictureMeasure",
+                                           "The file is not a readable BMP, GIF or JPEG picture.");
     return reader.errorString();
 }
 
@@ -50,11 +52,13 @@ QImage readImage(QImageReader &reader, const QString &path, QString *error)
     const QSize target = reader.scaledSize().isValid() ? reader.scaledSize() : reader.size();
     if (!reader.read(&image) || image.isNull()) {
         if (error)
-            *error = tooLarge(target) ? QImageReader::tr("The picture is too large to show at full "
-                                                         "size (%1 x %2 pixels).")
-                                            .arg(target.width())
-                                            .arg(qAbs(target.height()))
-                                      : readerError(path, reader);
+            *error = tooLarge(target)
+                ? QCoreApplication::translate("PictureMeasure",
+                                              "The picture is too large to show at full "
+                                              "size (%1 x %2 pixels).")
+                      .arg(target.width())
+                      .arg(qAbs(target.height()))
+                : readerError(path, reader);
         return {};
     }
     return image;
