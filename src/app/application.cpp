@@ -2,9 +2,11 @@
 
 #include "controls.h"
 #include "programversion.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 void setUpApplication()
 {
@@ -14,6 +16,7 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmark"));
     QApplication::setApplicationVersion(programVersion());
+    installTranslations(QCoreApplication::instance(), QLocale::system());
     useDialogFont();
     QIcon icon;
     for (int size : { 16, 32, 48, 64, 128, 256 })

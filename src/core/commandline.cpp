@@ -2,10 +2,12 @@
 
 #include "openmission.h"
 #include "programversion.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 
@@ -36,6 +38,7 @@ void answerHelpAndVersion(int &argc, char **argv)
             if (argument == option) {
                 QCoreApplication app(argc, argv);
                 QCoreApplication::setApplicationName(QStringLiteral("quillmark"));
+                installTranslations(&app, QLocale::system());
                 QCommandLineParser parser;
                 describeOptions(parser);
                 parser.process(app);

@@ -140,19 +140,37 @@ void TestStartup::cleanupTestCase()
 
 void TestStartup::printsWithoutDisplayOrSettings_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("printed");
-    QTest::newRow("help") << "--help"
+    QTest::newRow("help") << "C"
+                          << "--help"
                           << "[FOLDER|PAGE]";
-    QTest::newRow("version") << "--version" << programVersion();
+    QTest::newRow("version") << "C"
+                             << "--version" << programVersion();
+    QTest::newRow("help in Czech") << "cs_CZ.UTF-8"
+                                   << "--help"
+                                   << "Vytváří stránky s přehledem a briefingem mise hry Varnholt.";
+    QTest::newRow("Qt's help in Czech") << "cs_CZ.UTF-8"
+                                        << "--help"
+                                        << "Volby:\n  -h, --help";
+    // No catalogue of ours for German: Qt's texts must not turn German either.
+    for (const char *language : { "C", "en_GB.UTF-8", "de_DE.UTF-8" })
+        QTest::addRow("help in English under %s", language)
+            << language << "--help"
+            << "Writes the overview and briefing pages of a Varnholt mission.\n\n"
+               "Options:\n  -h, --help";
 }
 
 void TestStartup::printsWithoutDisplayOrSettings()
 {
+    QFETCH(QString, language);
     QFETCH(QString, option);
     QFETCH(QString, printed);
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LANGUAGE"));
+    env.insert(QStringLiteral("LC_ALL"), language);
     for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
         env.remove(name);
     process.setProcessEnvironment(env);
