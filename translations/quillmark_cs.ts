@@ -640,7 +640,7 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     </message>
     <message>
         <source>End %1</source>
-        <translation>Konec %1</translation>
+        <translation>Kon. %1</translation>
     </message>
     <message>
         <source>Header:</source>
