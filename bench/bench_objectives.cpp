@@ -134,8 +134,9 @@ int runSoak(int cycles, int createRuns, bool limitGrowth)
             std::fprintf(stderr, "edit dialog did not open at cycle %d\n", i);
             return 1;
         }
-        dialog->txtEditObj->setText(QStringLiteral("edited %1").arg(i));
-        dialog->Command1->click();
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtEditObj"))
+            ->setText(QStringLiteral("edited %1").arg(i));
+        dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         w.List1->setCurrentRow(w.List1->count() - 1);

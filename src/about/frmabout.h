@@ -33,6 +33,12 @@ public:
 
     void StartSysInfo();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void placeAtScreenOrigin();
+
     QLabel *picIcon = nullptr;
     QLabel *lblTitle = nullptr;
     QLabel *lblVersion = nullptr;
@@ -40,12 +46,6 @@ public:
     QLabel *lblDisclaimer = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdSysInfo = nullptr;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    void placeAtScreenOrigin();
 
     Prompter &m_prompter;
     SysInfoServices m_services;

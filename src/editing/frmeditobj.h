@@ -21,12 +21,6 @@ public:
     // Fills the dialog with the objective at the given list position.
     void setObjective(const QString &text, int position);
 
-    QGroupBox *Frame1 = nullptr;
-    QLineEdit *txtEditObj = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QLabel *lblListIndex = nullptr;
-
 public Q_SLOTS:
     void saveObjective();
 
@@ -34,5 +28,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QGroupBox *Frame1 = nullptr;
+    QLineEdit *txtEditObj = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QLabel *lblListIndex = nullptr;
+
     QPointer<QListWidget> m_list;
 };

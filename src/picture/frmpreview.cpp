@@ -24,6 +24,7 @@ frmPreview::frmPreview(QWidget *parent)
     imgPrev->setStretch(false);
     imgPrev->setBorder(true);
     imgPrev->move(0, Twips::toPixels(-15));
+    connect(imgPrev, &ImageBox::doubleClicked, this, &frmPreview::pictureDoubleClicked);
 }
 
 void frmPreview::showPicture(const QImage &picture)

@@ -22,10 +22,10 @@ public:
     // Places the window's outer frame, before or after it is shown.
     void placeFrameAt(const QPoint &corner);
 
-    ImageBox *imgPrev = nullptr;
-
 Q_SIGNALS:
     void closing();
+    // The user double-clicked the picture.
+    void pictureDoubleClicked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -35,5 +35,6 @@ protected:
 private:
     void fitFrame();
 
+    ImageBox *imgPrev = nullptr;
     std::optional<QPoint> m_corner;
 };

@@ -13,12 +13,13 @@ class frmWarning : public QDialog
 public:
     explicit frmWarning(QWidget *parent = nullptr);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
     QPushButton *Command1 = nullptr;
     QLabel *Label4 = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -84,7 +84,7 @@ void PictureBrowser::preparePreview()
     m_preview->placeFrameAt(QPoint(main.x() + main.width(), main.y()));
 
     frmPreview *created = m_preview;
-    connect(created->imgPrev, &ImageBox::doubleClicked, this, &PictureBrowser::closePreview);
+    connect(created, &frmPreview::pictureDoubleClicked, this, &PictureBrowser::closePreview);
     connect(created, &frmPreview::closing, this, [this, created] {
         if (m_preview == created)
             m_preview = nullptr;

@@ -1,5 +1,6 @@
 #include "controls.h"
 #include "fakeregistry.h"
+#include "findcontrol.h"
 #include "frmabout.h"
 #include "scriptedprompter.h"
 
@@ -73,10 +74,10 @@ void tst_frmAbout::versionLine()
 {
     ScriptedPrompter prompter;
     frmAbout about(prompter);
-    QCOMPARE(about.lblVersion->text(),
+    QCOMPARE(control<QLabel>(&about, "lblVersion")->text(),
              QStringLiteral("Version 2.0.0       By:  the Quillmark developers"));
     QCOMPARE(
-        about.lblDisclaimer->text(),
+        control<QLabel>(&about, "lblDisclaimer")->text(),
         QStringLiteral("If you have any question or comments, please send me an E-mail at:  "));
     QCOMPARE(about.windowTitle(), QStringLiteral("About Quillmark"));
 }
@@ -110,14 +111,14 @@ void tst_frmAbout::closes()
     ScriptedPrompter prompter;
     QPointer<frmAbout> about = frmAbout::showAbout(prompter);
     QVERIFY(QTest::qWaitForWindowActive(about));
-    QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(about, "cmdOK"));
 
     if (how == QLatin1String("enter"))
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     else if (how == QLatin1String("esc"))
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     else if (how == QLatin1String("ok"))
-        QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     else
         about->close();
 
@@ -127,7 +128,7 @@ void tst_frmAbout::closes()
 
     frmAbout *again = frmAbout::showAbout(prompter);
     QVERIFY(again != nullptr);
-    QCOMPARE(again->lblVersion->text(), frmAbout::versionLine());
+    QCOMPARE(control<QLabel>(again, "lblVersion")->text(), frmAbout::versionLine());
 }
 
 void tst_frmAbout::closesWithMainWindow()
@@ -166,7 +167,7 @@ void tst_frmAbout::sysInfo()
     if (useShortcut)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
     else
-        QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
 
     if (keyPresent) {
         // A mnemonic presses its button after a short animation.
@@ -189,11 +190,10 @@ void tst_frmAbout::tabOrder()
     frmAbout *about = frmAbout::showAbout(prompter);
     QVERIFY(QTest::qWaitForWindowActive(about));
 
-    const QList<QWidget *> expected { about->picIcon, about->cmdSysInfo, about->cmdOK };
-    QCOMPARE(QApplication::focusWidget(), about->cmdOK);
-    for (QWidget *next : expected) {
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(about, "cmdOK"));
+    for (const char *next : { "picIcon", "cmdSysInfo", "cmdOK" }) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(about, next));
     }
 }
 
@@ -205,18 +205,18 @@ void tst_frmAbout::geometry()
 
     QCOMPARE(about->size(), QSize(382, 179));
     QCOMPARE(about->minimumSize(), about->maximumSize());
-    QCOMPARE(about->lblVersion->width(), 259);
-    QCOMPARE(about->cmdSysInfo->size(), QSize(83, 24));
+    QCOMPARE(control<QLabel>(about, "lblVersion")->width(), 259);
+    QCOMPARE(control<QPushButton>(about, "cmdSysInfo")->size(), QSize(83, 24));
     const QPoint origin = about->screen()->geometry().topLeft();
     QCOMPARE(about->geometry().topLeft(), origin + QPoint(156, 129));
     QVERIFY(
         !(about->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
     // Labels may overlap as laid out, as long as the text they show does not.
-    const QList<QWidget *> controls { about->picIcon,       about->lblTitle,
-                                      about->lblVersion,    about->lblDescription,
-                                      about->lblDisclaimer, about->cmdOK,
-                                      about->cmdSysInfo };
+    QList<QWidget *> controls;
+    for (const char *name : { "picIcon", "lblTitle", "lblVersion", "lblDescription",
+                              "lblDisclaimer", "cmdOK", "cmdSysInfo" })
+        controls.append(control<QWidget>(about, name));
     auto used = [](QWidget *control) {
         const auto *label = qobject_cast<QLabel *>(control);
         if (!label || !label->pixmap().isNull())
@@ -247,7 +247,7 @@ void tst_frmAbout::showsMainWindowIcon()
     mainWindow.setWindowIcon(QIcon(red));
     ScriptedPrompter prompter;
     frmAbout *about = frmAbout::showAbout(prompter, &mainWindow);
-    const QImage shown = about->picIcon->pixmap().toImage();
+    const QImage shown = control<QLabel>(about, "picIcon")->pixmap().toImage();
     QCOMPARE(shown.size(), QSize(32, 32));
     QCOMPARE(shown.pixelColor(16, 16), QColor(Qt::red));
 }

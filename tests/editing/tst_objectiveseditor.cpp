@@ -1,4 +1,5 @@
 #include "editingwindow.h"
+#include "findcontrol.h"
 #include "frmeditobj.h"
 #include "objectiveseditor.h"
 #include "scriptedprompter.h"
@@ -304,14 +305,15 @@ void TestObjectivesEditor::editSavesInPlace()
     QVERIFY(dialog->isVisible());
     QVERIFY(!f.w.window.isEnabled());
     QVERIFY(dialog->isEnabled());
-    QVERIFY(dialog->txtEditObj->isEnabled());
-    QCOMPARE(dialog->txtEditObj->text(), QStringLiteral("Three"));
-    QCOMPARE(dialog->lblListIndex->text(), QStringLiteral("2"));
+    auto *text = control<QLineEdit>(dialog, "txtEditObj");
+    QVERIFY(text->isEnabled());
+    QCOMPARE(text->text(), QStringLiteral("Three"));
+    QCOMPARE(control<QLabel>(dialog, "lblListIndex")->text(), QStringLiteral("2"));
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    QTRY_COMPARE(QApplication::focusWidget(), dialog->txtEditObj);
+    QTRY_COMPARE(QApplication::focusWidget(), text);
 
-    dialog->txtEditObj->setText(QStringLiteral("Third, changed"));
-    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+    text->setText(QStringLiteral("Third, changed"));
+    QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
 
     QCOMPARE(items(f.w.List1), (QStringList { "One", "Two", "Third, changed", "Four", "Five" }));
     QCOMPARE(f.w.Label16->text(), QStringLiteral("5"));
@@ -329,8 +331,8 @@ void TestObjectivesEditor::editSavesEmptyThenRefusesIt()
     f.select(1);
     f.editor.editObjective();
     QVERIFY(f.editor.editDialog());
-    f.editor.editDialog()->txtEditObj->clear();
-    QTest::mouseClick(f.editor.editDialog()->Command1, Qt::LeftButton);
+    control<QLineEdit>(f.editor.editDialog(), "txtEditObj")->clear();
+    QTest::mouseClick(control<QPushButton>(f.editor.editDialog(), "Command1"), Qt::LeftButton);
     flushDeletes();
     QCOMPARE(items(f.w.List1), (QStringList { "A", "", "C" }));
 
@@ -375,15 +377,17 @@ void TestObjectivesEditor::editDialogClosing()
     frmEditObj *dialog = f.editor.editDialog();
     QVERIFY(dialog);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    dialog->txtEditObj->setText(QStringLiteral("Edited"));
+    auto *text = control<QLineEdit>(dialog, "txtEditObj");
+    auto *cancel = control<QPushButton>(dialog, "Command2");
+    text->setText(QStringLiteral("Edited"));
 
     if (how == QLatin1String("enter"))
-        QTest::keyClick(dialog->txtEditObj, Qt::Key_Return);
+        QTest::keyClick(text, Qt::Key_Return);
     else if (how == QLatin1String("enter on cancel")) {
-        dialog->Command2->setFocus();
-        QTest::keyClick(dialog->Command2, Qt::Key_Return);
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
     } else if (how == QLatin1String("cancel"))
-        QTest::mouseClick(dialog->Command2, Qt::LeftButton);
+        QTest::mouseClick(cancel, Qt::LeftButton);
     else
         QVERIFY(dialog->close());
 
@@ -398,8 +402,8 @@ void TestObjectivesEditor::editDialogClosing()
     f.select(0);
     f.editor.editObjective();
     QVERIFY(f.editor.editDialog());
-    QCOMPARE(f.editor.editDialog()->txtEditObj->text(), QStringLiteral("A"));
-    QCOMPARE(f.editor.editDialog()->lblListIndex->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLineEdit>(f.editor.editDialog(), "txtEditObj")->text(), QStringLiteral("A"));
+    QCOMPARE(control<QLabel>(f.editor.editDialog(), "lblListIndex")->text(), QStringLiteral("0"));
 }
 
 void TestObjectivesEditor::escapeDoesNothing()
@@ -411,13 +415,14 @@ void TestObjectivesEditor::escapeDoesNothing()
     frmEditObj *dialog = f.editor.editDialog();
     QVERIFY(dialog);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    dialog->txtEditObj->setText(QStringLiteral("typed"));
-    QTest::keyClick(dialog->txtEditObj, Qt::Key_Escape);
+    auto *text = control<QLineEdit>(dialog, "txtEditObj");
+    text->setText(QStringLiteral("typed"));
+    QTest::keyClick(text, Qt::Key_Escape);
     flushDeletes();
 
     QVERIFY(f.editor.editDialog());
     QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->txtEditObj->text(), QStringLiteral("typed"));
+    QCOMPARE(text->text(), QStringLiteral("typed"));
     QVERIFY(!f.w.window.isEnabled());
     QCOMPARE(items(f.w.List1), QStringList { "A" });
 }
@@ -434,7 +439,7 @@ void TestObjectivesEditor::oneDialogAtATime()
     f.editor.editObjective();
 
     QCOMPARE(f.editor.editDialog(), first);
-    QCOMPARE(first->txtEditObj->text(), QStringLiteral("A"));
+    QCOMPARE(control<QLineEdit>(first, "txtEditObj")->text(), QStringLiteral("A"));
     const auto dialogs = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(dialogs.begin(), dialogs.end(),
                            [](QWidget *w) { return qobject_cast<frmEditObj *>(w); }),
@@ -452,12 +457,14 @@ void TestObjectivesEditor::dialogLayout()
     QVERIFY(
         !(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     // The position label carries data only and must never be seen.
-    QVERIFY(dialog.lblListIndex->geometry().top() >= dialog.height());
-    QVERIFY(dialog.Command1->isDefault());
-    QCOMPARE(dialog.txtEditObj->accessibleName(), QStringLiteral("Objective Text"));
-    QCOMPARE(dialog.txtEditObj->font().family(), QStringLiteral("Arial Narrow"));
-    QCOMPARE(dialog.txtEditObj->nextInFocusChain(), dialog.Command1);
-    QCOMPARE(dialog.Command1->nextInFocusChain(), dialog.Command2);
+    QVERIFY(control<QLabel>(&dialog, "lblListIndex")->geometry().top() >= dialog.height());
+    auto *text = control<QLineEdit>(&dialog, "txtEditObj");
+    auto *save = control<QPushButton>(&dialog, "Command1");
+    QVERIFY(save->isDefault());
+    QCOMPARE(text->accessibleName(), QStringLiteral("Objective Text"));
+    QCOMPARE(text->font().family(), QStringLiteral("Arial Narrow"));
+    QCOMPARE(text->nextInFocusChain(), save);
+    QCOMPARE(save->nextInFocusChain(), control<QPushButton>(&dialog, "Command2"));
 }
 
 void TestObjectivesEditor::clearObjectives_data()

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "filelist.h"
+#include "findcontrol.h"
 #include "folderlist.h"
 #include "frmmain.h"
 #include "scriptedprompter.h"
@@ -23,13 +24,7 @@
 class MainWindowFixture
 {
 protected:
-    template<typename T> T *find(const char *name)
-    {
-        auto *widget = m_window->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
+    template<typename T> T *find(const char *name) { return control<T>(m_window.get(), name); }
 
     void createWindow()
     {

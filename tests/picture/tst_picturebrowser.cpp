@@ -1,4 +1,5 @@
 #include "clickablelabel.h"
+#include "findcontrol.h"
 #include "frmpreview.h"
 #include "imagebox.h"
 #include "picturebrowser.h"
@@ -339,11 +340,11 @@ void tst_PictureBrowser::previewPlaceSizeAndInstance()
     QCOMPARE(preview->windowTitle(), QStringLiteral("Picture Preview"));
     QCOMPARE(preview->frameGeometry().topLeft(),
              QPoint(placedNextTo.x() + placedNextTo.width(), placedNextTo.y()));
-    QCOMPARE(preview->imgPrev->image().size(), QSize(300, 100));
-    const QSize box = preview->imgPrev->size();
-    QCOMPARE(box, QSize(302, 102));
+    auto *imgPrev = control<ImageBox>(preview, "imgPrev");
+    QCOMPARE(imgPrev->image().size(), QSize(300, 100));
+    QCOMPARE(imgPrev->size(), QSize(302, 102));
     // 100 x 350 twips more than the picture box, outside measure.
-    QCOMPARE(preview->frameGeometry().size(), box + QSize(7, 23));
+    QCOMPARE(preview->frameGeometry().size(), imgPrev->size() + QSize(7, 23));
 
     QTest::mouseDClick(tab.imgPicPreview, Qt::LeftButton);
     QCOMPARE(tab.browser->previewWindow(), preview.data());
@@ -351,12 +352,12 @@ void tst_PictureBrowser::previewPlaceSizeAndInstance()
 
     // The open window takes the next picture chosen, and its size.
     tab.browser->choose(m_dir.path(), QStringLiteral("green.bmp"));
-    QCOMPARE(preview->imgPrev->image().size(), QSize(170, 64));
-    QCOMPARE(preview->frameGeometry().size(), preview->imgPrev->size() + QSize(7, 23));
+    QCOMPARE(imgPrev->image().size(), QSize(170, 64));
+    QCOMPARE(preview->frameGeometry().size(), imgPrev->size() + QSize(7, 23));
 
     // A double-click on the picture closes the window and prepares a new,
     // hidden one next to where the main window is now.
-    QTest::mouseDClick(preview->imgPrev, Qt::LeftButton);
+    QTest::mouseDClick(imgPrev, Qt::LeftButton);
     QTRY_VERIFY(!preview);
     frmPreview *next = tab.browser->previewWindow();
     QVERIFY(next);

@@ -1,4 +1,5 @@
 #include "clickablelabel.h"
+#include "findcontrol.h"
 #include "frmwarning.h"
 #include "numbertest.h"
 #include "picturesizeboxes.h"
@@ -254,11 +255,13 @@ void tst_PictureSizeBoxes::warningWindow()
     QVERIFY(!first->isModal());
     QCOMPARE(first->windowTitle(), QStringLiteral("Warning!"));
     QCOMPARE(first->size(), QSize(312, 204));
-    QCOMPARE(first->Label2->text(),
+    QCOMPARE(control<QLabel>(first, "Label2")->text(),
              QStringLiteral("The dimensions for the picture are too big.  If you leave them at the "
                             "current settings, they may not appear correctly."));
-    QCOMPARE(first->Label3->text(), QStringLiteral("Maximium Dimensions:   256 x 128"));
-    QCOMPARE(first->Label4->text(), QStringLiteral("Note:  Dimentions MUST be even integers"));
+    QCOMPARE(control<QLabel>(first, "Label3")->text(),
+             QStringLiteral("Maximium Dimensions:   256 x 128"));
+    QCOMPARE(control<QLabel>(first, "Label4")->text(),
+             QStringLiteral("Note:  Dimentions MUST be even integers"));
     const QRect screen = first->screen()->availableGeometry();
     const QPoint offCentre = first->frameGeometry().center() - screen.center();
     QVERIFY2(offCentre.manhattanLength() <= 8, "centred on the screen, give or take its frame");
@@ -278,7 +281,7 @@ void tst_PictureSizeBoxes::warningWindow()
     QVERIFY(f.validator->warningWindow());
     QVERIFY(f.validator->warningWindow()->isVisible());
     QCOMPARE(warningWindows().size(), 1);
-    f.validator->warningWindow()->Command1->click();
+    control<QPushButton>(f.validator->warningWindow(), "Command1")->click();
     QTRY_COMPARE(warningWindows().size(), 0);
 }
 
