@@ -9,6 +9,6 @@ class QWidget;
 [[nodiscard]] QRect frameInside(const QGroupBox *frame);
 
 // The placement tables were drawn for thinner frame borders and captions:
-// moves each frame's controls inside its border, shrinking one only where
-// the frame has no room left for its size.
+// moves each frame's controls inside its border. A control larger than the
+// room inside is not shrunk, so the fault shows.
 void keepInsideFrames(QWidget *window);
