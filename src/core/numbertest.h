@@ -3,12 +3,12 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 // True when the whole text is one number as the size boxes accept it: an
 // optional sign, digits with at most one decimal separator of the locale, and
 // an optional exponent. Blanks, group separators and anything else fail.
 [[nodiscard]] bool isValidNumber(const QString &text, const QLocale &locale = QLocale());
-
-#include <optional>
 
 // The number in text when the number test accepts the whole text, read with
 // the same locale; what "Create Files" checks for even whole numbers.

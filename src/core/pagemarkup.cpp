@@ -4,13 +4,15 @@
 
 namespace {
 
-constexpr std::array<QLatin1StringView, 13> pairedTags = {
-    QLatin1StringView("b"),  QLatin1StringView("i"),    QLatin1StringView("u"),
-    QLatin1StringView("a"),  QLatin1StringView("font"), QLatin1StringView("p"),
-    QLatin1StringView("h1"), QLatin1StringView("h2"),   QLatin1StringView("h3"),
-    QLatin1StringView("h4"), QLatin1StringView("h5"),   QLatin1StringView("h6"),
+constexpr QLatin1StringView anchorTag("a");
+constexpr std::array pairedTags = {
+    QLatin1StringView("b"),    QLatin1StringView("i"),
+    QLatin1StringView("u"),    anchorTag,
+    QLatin1StringView("font"), QLatin1StringView("p"),
+    QLatin1StringView("h1"),   QLatin1StringView("h2"),
+    QLatin1StringView("h3"),   QLatin1StringView("h4"),
+    QLatin1StringView("h5"),   QLatin1StringView("h6"),
 };
-constexpr qsizetype anchorTag = 3;
 
 qsizetype pairedIndex(QStringView name)
 {
@@ -154,7 +156,7 @@ QList<MarkupProblem> markupProblems(QStringView text)
             if (end >= 0 && paired >= 0) {
                 if (!closing) {
                     ++open[paired];
-                    if (paired == anchorTag
+                    if (pairedTags[paired] == anchorTag
                         && isUnnamedMarker(text.sliced(afterName, end - afterName)))
                         unnamedMarker = true;
                 } else if (open[paired] > 0) {
@@ -183,7 +185,7 @@ QList<MarkupProblem> markupProblems(QStringView text)
             problems.append({ Kind::NeverOpened, pairedTags[i] });
     }
     if (unnamedMarker)
-        problems.append({ Kind::UnnamedMarker, pairedTags[anchorTag] });
+        problems.append({ Kind::UnnamedMarker, anchorTag });
     if (!unfinished.isEmpty())
         problems.append({ Kind::UnfinishedTag, unfinished });
     return problems;
