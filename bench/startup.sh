@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Start-up time: from starting the process to its main window being shown on a
 # private X server, for Quillmark and for a bare Qt window, alternating runs.
+# The verdict follows the medians: the script fails when Quillmark takes more
+# than LIMIT (default 1.5) times as long as the bare window.
 # Usage: bash bench/startup.sh <build-dir>
 set -uo pipefail
 
 dir=${1:?usage: startup.sh <build-dir>}
-runs=${RUNS:-7}
+runs=${RUNS:-11}
+limit=${LIMIT:-1.5}
 quillmark=$dir/bin/quillmark
 bare=$dir/bin/bench_bare_window
 for f in "$quillmark" "$bare"; do
@@ -82,4 +85,10 @@ q_med=$(printf '%s\n' "${q_times[@]}" | median)
 b_med=$(printf '%s\n' "${b_times[@]}" | median)
 ratio=$(awk -v q="$q_med" -v b="$b_med" 'BEGIN { printf "%.2f", q / b }')
 echo "start-up to window shown, $runs runs each (ms): quillmark ${q_times[*]}; bare window ${b_times[*]}"
-echo "median: quillmark $q_med ms, bare window $b_med ms, ratio ${ratio}x (target within 1.5x)"
+if awk -v r="$ratio" -v l="$limit" 'BEGIN { exit !(r <= l) }'; then
+    verdict="within ${limit}x"
+else
+    verdict="over ${limit}x"
+fi
+echo "median: quillmark $q_med ms, bare window $b_med ms, ratio ${ratio}x: $verdict"
+[[ $verdict == within* ]]

@@ -18,8 +18,12 @@ void setUpApplication()
     QApplication::setApplicationVersion(programVersion());
     installTranslations(QCoreApplication::instance(), QLocale::system());
     useDialogFont();
+    // Title bars and task bars show no more than 64 pixels; launchers take the
+    // larger pictures from the installed theme icons. Decoding them at every
+    // start, and sending them to the window system, took longer than
+    // building the window's text boxes.
     QIcon icon;
-    for (int size : { 16, 32, 48, 64, 128, 256 })
+    for (int size : { 16, 32, 48, 64 })
         icon.addFile(QStringLiteral(":/icons/quillmark-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 }

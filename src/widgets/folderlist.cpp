@@ -34,6 +34,20 @@ public:
     }
 };
 
+// The classic list's folder pictures, Qt's own. The style would first look
+// for them in the desktop's icon theme: thousands of file lookups per list
+// at start-up, where the theme usually has none and the same pictures follow.
+QIcon classicFolderIcon(const QWidget *list, const char *name, QStyle::StandardPixmap fallback)
+{
+    QIcon icon;
+    for (int size : { 16, 32 })
+        icon.addFile(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
+                         .arg(QLatin1String(name))
+                         .arg(size),
+                     QSize(size, size));
+    return icon.availableSizes().isEmpty() ? list->style()->standardIcon(fallback) : icon;
+}
+
 QString cleanFolder(const QString &folder)
 {
     return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
@@ -45,6 +59,8 @@ FolderList::FolderList(QWidget *parent)
     : QListWidget(parent)
 {
     setItemDelegate(new IndentDelegate(this));
+    m_openIcon = classicFolderIcon(this, "diropen", QStyle::SP_DirOpenIcon);
+    m_closedIcon = classicFolderIcon(this, "dirclosed", QStyle::SP_DirClosedIcon);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::open);
@@ -98,8 +114,6 @@ void FolderList::open(QListWidgetItem *item)
 void FolderList::fill()
 {
     clear();
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
     QStringList chain;
     QDir dir(QDir::fromNativeSeparators(m_path));
@@ -114,7 +128,7 @@ void FolderList::fill()
     for (const QString &folder : std::as_const(chain)) {
         const QString name = QDir(folder).isRoot() ? QDir::toNativeSeparators(folder)
                                                    : QFileInfo(folder).fileName();
-        auto *item = new QListWidgetItem(openIcon, name, this);
+        auto *item = new QListWidgetItem(m_openIcon, name, this);
         item->setData(PathRole, folder);
         item->setData(LevelRole, level++);
         current = item;
@@ -124,7 +138,7 @@ void FolderList::fill()
         = QDir(QDir::fromNativeSeparators(m_path))
               .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &sub : subfolders) {
-        auto *item = new QListWidgetItem(closedIcon, sub.fileName(), this);
+        auto *item = new QListWidgetItem(m_closedIcon, sub.fileName(), this);
         item->setData(PathRole, sub.absoluteFilePath());
         item->setData(LevelRole, level);
     }

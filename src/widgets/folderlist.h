@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QListWidget>
 
 // A folder list as the classic one behaves: the path from the root down to the
@@ -33,4 +34,6 @@ private:
     void open(QListWidgetItem *item);
 
     QString m_path;
+    QIcon m_openIcon;
+    QIcon m_closedIcon;
 };
