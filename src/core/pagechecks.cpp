@@ -9,6 +9,9 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 using Severity = Finding::Severity;
@@ -41,9 +44,32 @@ QString fieldName(FieldRef ref)
     return {};
 }
 
-Finding finding(Severity severity, FieldRef field, const QString &text)
+Finding finding(Severity severity, FieldRef field, const QString &text, qsizetype from = -1,
+                qsizetype to = -1)
 {
-    return { severity, field, fieldName(field), text };
+    return { severity, field, int(from), int(to), fieldName(field), text };
+}
+
+// Where a finding stands in the window: its tab and place on it, then where
+// in the text.
+auto formPlace(const Finding &f)
+{
+    const MissionField field = f.field.field;
+    const bool ending = field == MissionField::EndHeader || field == MissionField::EndDescription;
+    const int group = ending ? int(MissionField::EndHeader) : int(field);
+    return std::make_tuple(group, f.field.index, int(field), f.from);
+}
+
+const QString &textOf(const MissionBrief &brief, MissionField field)
+{
+    switch (field) {
+    case MissionField::PictureWidth:
+        return brief.pictureWidth;
+    case MissionField::PictureHeight:
+        return brief.pictureHeight;
+    default:
+        return brief.missionName;
+    }
 }
 
 // Calls visit(field, text) for every field whose text reaches a page
@@ -70,6 +96,11 @@ bool isInsideFolder(QString path, QString folder, PathStyle style)
         path.replace(QLatin1Char('/'), separator);
         folder.replace(QLatin1Char('/'), separator);
     }
+    // The game takes a relative source from the page's own folder.
+    const bool absolute
+        = path.startsWith(separator) || (windows && path.size() > 1 && path[1] == QLatin1Char(':'));
+    if (!absolute && !path.isEmpty())
+        return path.section(separator, 0, 0) != QLatin1String("..") && !folder.isEmpty();
     if (folder.isEmpty())
         return false;
     if (!folder.endsWith(separator))
@@ -105,25 +136,38 @@ QString markupText(const MarkupProblem &problem)
 }
 
 // The code points of the text the page cannot hold, each once, in the order
-// they first appear.
-QList<char32_t> unholdable(QStringView text)
+// they first appear, and where the first one stands.
+struct Unholdable
 {
-    QList<char32_t> found;
+    QList<char32_t> codePoints;
+    qsizetype from = -1;
+    qsizetype to = -1;
+};
+
+Unholdable unholdable(QStringView text)
+{
+    Unholdable result;
+    QList<char32_t> &found = result.codePoints;
     QSet<char32_t> seen;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
         if (c.unicode() < 0x80)
             continue;
+        const qsizetype start = i;
         char32_t codePoint = c.unicode();
         if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate())
             codePoint = QChar::surrogateToUcs4(c, text[++i]);
         if (!pageCanHold(codePoint) && !seen.contains(codePoint)) {
             seen.insert(codePoint);
             found.append(codePoint);
+            if (result.from < 0) {
+                result.from = start;
+                result.to = i + 1;
+            }
         }
     }
-    return found;
+    return result;
 }
 
 QString charactersText(const QList<char32_t> &codePoints)
@@ -144,6 +188,13 @@ QString charactersText(const QList<char32_t> &codePoints)
 
 } // namespace
 
+QString findingLine(const Finding &finding)
+{
+    if (finding.fieldName.isEmpty())
+        return finding.text;
+    return QCoreApplication::translate("PageChecks", "%1: %2").arg(finding.fieldName, finding.text);
+}
+
 QList<Finding> refusalFindings(const MissionBrief &brief)
 {
     QList<CreateFilesRefusal> refusals;
@@ -154,7 +205,8 @@ QList<Finding> refusalFindings(const MissionBrief &brief)
 
     QList<Finding> findings;
     for (const CreateFilesRefusal &refusal : refusals)
-        findings.append(finding(Severity::Warning, refusal.field, refusal.message));
+        findings.append(finding(Severity::Error, refusal.field, refusal.message, 0,
+                                textOf(brief, refusal.field.field).size()));
     return findings;
 }
 
@@ -168,7 +220,7 @@ QList<Finding> pictureFindings(const MissionBrief &brief, const PictureFacts &pi
                              "No picture chosen: the overview will show a broken picture. "
                              "Choose one under Picture Source.")) };
     if (!isInsideFolder(brief.pictureSource, brief.saveFolder, style))
-        return { finding(Severity::Information, { MissionField::PictureSource },
+        return { finding(Severity::Note, { MissionField::PictureSource },
                          QCoreApplication::translate(
                              "PageChecks",
                              "The picture lies outside the save folder: the game finds it only "
@@ -182,7 +234,8 @@ QList<Finding> markupFindings(const MissionBrief &brief)
     QList<Finding> findings;
     forEachText(brief, [&findings](FieldRef field, QStringView text) {
         for (const MarkupProblem &problem : markupProblems(text))
-            findings.append(finding(Severity::Warning, field, markupText(problem)));
+            findings.append(
+                finding(Severity::Warning, field, markupText(problem), problem.from, problem.to));
     });
     return findings;
 }
@@ -191,9 +244,10 @@ QList<Finding> characterFindings(const MissionBrief &brief)
 {
     QList<Finding> findings;
     forEachText(brief, [&findings](FieldRef field, QStringView text) {
-        const QList<char32_t> codePoints = unholdable(text);
-        if (!codePoints.isEmpty())
-            findings.append(finding(Severity::Information, field, charactersText(codePoints)));
+        const Unholdable found = unholdable(text);
+        if (!found.codePoints.isEmpty())
+            findings.append(finding(Severity::Note, field, charactersText(found.codePoints),
+                                    found.from, found.to));
     });
     return findings;
 }
@@ -201,6 +255,14 @@ QList<Finding> characterFindings(const MissionBrief &brief)
 QList<Finding> objectiveFindings(const MissionBrief &brief)
 {
     QList<Finding> findings;
+    if (!objectivesEntered(brief)) {
+        Finding none = finding(Severity::Note, { MissionField::Objective },
+                               QCoreApplication::translate("PageChecks",
+                                                           "No objectives: Create Files will ask "
+                                                           "whether to go on without them."));
+        none.fieldName.clear();
+        findings.append(none);
+    }
     QHash<QString, int> firstRow;
     firstRow.reserve(brief.objectives.size());
     for (int row = 1; row <= brief.objectives.size(); ++row) {
@@ -209,7 +271,8 @@ QList<Finding> objectiveFindings(const MissionBrief &brief)
             findings.append(
                 finding(Severity::Warning, { MissionField::Objective, row },
                         QCoreApplication::translate(
-                            "PageChecks", "This objective is empty: edit it or remove it.")));
+                            "PageChecks", "This objective is empty: edit it or remove it."),
+                        0, objective.size()));
             continue;
         }
         const auto first = firstRow.constFind(objective);
@@ -217,16 +280,21 @@ QList<Finding> objectiveFindings(const MissionBrief &brief)
             firstRow.insert(objective, row);
         else
             findings.append(
-                finding(Severity::Information, { MissionField::Objective, row },
+                finding(Severity::Note, { MissionField::Objective, row },
                         QCoreApplication::translate(
                             "PageChecks", "Repeats objective %1: the page lists it twice.")
-                            .arg(first.value())));
+                            .arg(first.value()),
+                        0, objective.size()));
     }
     return findings;
 }
 
 QList<Finding> checkMission(const MissionBrief &brief, const PictureFacts &picture, PathStyle style)
 {
-    return refusalFindings(brief) + pictureFindings(brief, picture, style) + markupFindings(brief)
-        + characterFindings(brief) + objectiveFindings(brief);
+    QList<Finding> findings = refusalFindings(brief) + pictureFindings(brief, picture, style)
+        + markupFindings(brief) + characterFindings(brief) + objectiveFindings(brief);
+    std::stable_sort(findings.begin(), findings.end(), [](const Finding &a, const Finding &b) {
+        return formPlace(a) < formPlace(b);
+    });
+    return findings;
 }

@@ -12,15 +12,24 @@ struct MissionBrief;
 // it concerns and what to do about it.
 struct Finding
 {
-    enum class Severity { Warning, Information };
+    // Error: "Create Files" would refuse the record; Warning: the page will
+    // not show what was meant; Note: worth a look.
+    enum class Severity { Error, Warning, Note };
 
-    Severity severity = Severity::Warning;
+    Severity severity = Severity::Error;
     FieldRef field;
+    // The characters of the field's text it is about, [from, to); -1 for the
+    // field as a whole.
+    int from = -1;
+    int to = -1;
     QString fieldName; // as the window names the field: "Mission Name", "End 3 Header"
     QString text;
 
     bool operator==(const Finding &) const = default;
 };
+
+// "Mission Name: Please Enter Mission Name.", the way the checks list shows it.
+[[nodiscard]] QString findingLine(const Finding &finding);
 
 // What the picture layer found at the picture source; this layer reads no images.
 struct PictureFacts
@@ -43,9 +52,10 @@ struct PictureFacts
 // Characters the page's code page cannot hold, per text field.
 [[nodiscard]] QList<Finding> characterFindings(const MissionBrief &brief);
 
-// Objectives that are empty or repeat an earlier one.
+// No objectives at all, or objectives that are empty or repeat an earlier one.
 [[nodiscard]] QList<Finding> objectiveFindings(const MissionBrief &brief);
 
-// All of the above, in that order.
+// All of the above, in the order the window shows the fields (mission name
+// first, endings last) and within a field in the order of the text.
 [[nodiscard]] QList<Finding> checkMission(const MissionBrief &brief, const PictureFacts &picture,
                                           PathStyle style = nativePathStyle());

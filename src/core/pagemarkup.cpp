@@ -127,10 +127,17 @@ QString unfinishedStart(QStringView text, qsizetype lt)
 QList<MarkupProblem> markupProblems(QStringView text)
 {
     using Kind = MarkupProblem::Kind;
-    std::array<qsizetype, pairedTags.size()> open {};
-    std::array<bool, pairedTags.size()> closedUnopened {};
-    bool unnamedMarker = false;
+    struct Range
+    {
+        qsizetype from = -1;
+        qsizetype to = -1;
+    };
+    // The opening tags of each name still open, the first stray closing tag.
+    std::array<QList<Range>, pairedTags.size()> open;
+    std::array<Range, pairedTags.size()> closedUnopened;
+    Range unnamedMarker;
     QString unfinished;
+    qsizetype unfinishedAt = -1;
 
     const qsizetype n = text.size();
     qsizetype pos = 0;
@@ -154,15 +161,16 @@ QList<MarkupProblem> markupProblems(QStringView text)
             end = tagEnd(text, afterName);
             const qsizetype paired = pairedIndex(text.sliced(nameStart, afterName - nameStart));
             if (end >= 0 && paired >= 0) {
+                const Range tag { lt, end + 1 };
                 if (!closing) {
-                    ++open[paired];
-                    if (pairedTags[paired] == anchorTag
+                    open[paired].append(tag);
+                    if (pairedTags[paired] == anchorTag && unnamedMarker.from < 0
                         && isUnnamedMarker(text.sliced(afterName, end - afterName)))
-                        unnamedMarker = true;
-                } else if (open[paired] > 0) {
-                    --open[paired];
-                } else {
-                    closedUnopened[paired] = true;
+                        unnamedMarker = tag;
+                } else if (!open[paired].isEmpty()) {
+                    open[paired].removeLast();
+                } else if (closedUnopened[paired].from < 0) {
+                    closedUnopened[paired] = tag;
                 }
             }
         } else {
@@ -172,21 +180,24 @@ QList<MarkupProblem> markupProblems(QStringView text)
         }
         if (end < 0) {
             unfinished = unfinishedStart(text, lt);
+            unfinishedAt = lt;
             break;
         }
         pos = end + 1;
     }
 
     QList<MarkupProblem> problems;
-    for (qsizetype i = 0; i < qsizetype(pairedTags.size()); ++i) {
-        if (open[i] > 0)
-            problems.append({ Kind::NeverClosed, pairedTags[i] });
-        if (closedUnopened[i])
-            problems.append({ Kind::NeverOpened, pairedTags[i] });
+    for (std::size_t i = 0; i < pairedTags.size(); ++i) {
+        if (!open[i].isEmpty())
+            problems.append(
+                { Kind::NeverClosed, pairedTags[i], open[i].first().from, open[i].first().to });
+        if (closedUnopened[i].from >= 0)
+            problems.append(
+                { Kind::NeverOpened, pairedTags[i], closedUnopened[i].from, closedUnopened[i].to });
     }
-    if (unnamedMarker)
-        problems.append({ Kind::UnnamedMarker, anchorTag });
+    if (unnamedMarker.from >= 0)
+        problems.append({ Kind::UnnamedMarker, anchorTag, unnamedMarker.from, unnamedMarker.to });
     if (!unfinished.isEmpty())
-        problems.append({ Kind::UnfinishedTag, unfinished });
+        problems.append({ Kind::UnfinishedTag, unfinished, unfinishedAt, unfinishedAt + 1 });
     return problems;
 }

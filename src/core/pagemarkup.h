@@ -18,11 +18,18 @@ struct MarkupProblem
 
     Kind kind = Kind::NeverClosed;
     QString tag; // the lower-case tag name; for UnfinishedTag the text that starts it
+    // The characters of the text at fault: the tag left open or closed
+    // without an opening, the marker link's opening tag, the unfinished "<".
+    qsizetype from = 0;
+    qsizetype to = 0;
 
     bool operator==(const MarkupProblem &) const = default;
 };
 
 // Each problem once per text: all tags that are never closed or never opened,
 // in the order of the paired tags above, then an unnamed marker, then the
-// first unfinished tag (everything after it belongs to that tag).
+// first unfinished tag (everything after it belongs to that tag). A closing
+// tag closes the latest open one of its name, so the range of a tag never
+// closed is the first of its name left open; that of a tag never opened is
+// its first stray closing tag.
 [[nodiscard]] QList<MarkupProblem> markupProblems(QStringView text);

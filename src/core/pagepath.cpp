@@ -1,5 +1,7 @@
 #include "pagepath.h"
 
+#include <QDir>
+
 PathStyle nativePathStyle()
 {
 #ifdef Q_OS_WIN
@@ -16,4 +18,12 @@ QString pagePath(const QString &folder, const QString &fileName, PathStyle style
     if (folder == root)
         return folder + fileName;
     return folder + (windows ? QLatin1Char('\\') : QLatin1Char('/')) + fileName;
+}
+
+QString pictureFile(const QString &pictureSource, const QString &saveFolder)
+{
+    const QString source = QDir::fromNativeSeparators(pictureSource);
+    if (source.isEmpty() || QDir::isAbsolutePath(source) || saveFolder.isEmpty())
+        return source;
+    return QDir(QDir::fromNativeSeparators(saveFolder)).filePath(source);
 }

@@ -10,3 +10,7 @@ enum class PathStyle { Windows, Posix };
 
 [[nodiscard]] QString pagePath(const QString &folder, const QString &fileName,
                                PathStyle style = nativePathStyle());
+
+// The file the game shows as the overview's picture: a relative source is
+// taken from the page's own folder.
+[[nodiscard]] QString pictureFile(const QString &pictureSource, const QString &saveFolder);

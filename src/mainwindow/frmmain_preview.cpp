@@ -21,7 +21,8 @@ void frmMain::wirePreview()
           .List1 = List1,
           .txtEndHeader = txtEndHeader,
           .txtEndBody = txtEndBody },
-        [this] { return brief(); }, [this](const Finding &finding) { showField(finding.field); });
+        [this] { return brief(); },
+        [this](const Finding &finding) { showField(finding.field, finding.from, finding.to); });
 }
 
 void frmMain::openPagePreview()

@@ -3,10 +3,10 @@
 #include "controls.h"
 #include "pageencoding.h"
 #include "pagelayout.h"
+#include "pagepath.h"
 #include "pagewriters.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -29,16 +29,6 @@
 namespace {
 
 constexpr int refreshDelayMs = 150;
-
-// Where the game looks for the picture: a relative source is taken from the
-// page's own folder.
-QString resolvedPictureFile(const QString &pictureSource, const QString &saveFolder)
-{
-    const QString source = QDir::fromNativeSeparators(pictureSource);
-    if (source.isEmpty() || QDir::isAbsolutePath(source) || saveFolder.isEmpty())
-        return source;
-    return QDir(QDir::fromNativeSeparators(saveFolder)).filePath(source);
-}
 
 // The picture source as written in the page; a drive letter reads as a
 // scheme of one letter.
@@ -120,7 +110,7 @@ public:
     {
         if (type != QTextDocument::ImageResource)
             return {};
-        const QFileInfo file(resolvedPictureFile(sourceOf(name), m_folder));
+        const QFileInfo file(pictureFile(sourceOf(name), m_folder));
         const QDateTime modified = file.lastModified();
         if (file.absoluteFilePath() != m_cachedPath || modified != m_cachedTime) {
             m_cachedPath = file.absoluteFilePath();
@@ -234,9 +224,9 @@ void frmPagePreview::refresh()
 {
     m_timer->stop();
     m_shown = m_brief();
-    const QString pictureFile = resolvedPictureFile(m_shown.pictureSource, m_shown.saveFolder);
-    const PictureFacts picture { QImageReader(pictureFile).canRead() };
-    m_pictureTime = QFileInfo(pictureFile).lastModified();
+    const QString file = pictureFile(m_shown.pictureSource, m_shown.saveFolder);
+    const PictureFacts picture { QImageReader(file).canRead() };
+    m_pictureTime = QFileInfo(file).lastModified();
     showChecks(checkMission(m_shown, picture));
 
     // Only the page in view is rendered now; the other follows when shown.
@@ -267,14 +257,15 @@ void frmPagePreview::showChecks(const QList<Finding> &findings)
     if (findings == m_findings)
         return;
     m_findings = findings;
-    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    const QIcon information = style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    // In the order of Finding::Severity.
+    const QIcon icons[] = { style()->standardIcon(QStyle::SP_MessageBoxCritical),
+                            style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                            style()->standardIcon(QStyle::SP_MessageBoxInformation) };
     const int row = lstChecks->currentRow();
     lstChecks->clear();
     for (const Finding &finding : findings) {
-        auto *item = new QListWidgetItem(
-            finding.severity == Finding::Severity::Warning ? warning : information,
-            tr("%1: %2").arg(finding.fieldName, finding.text), lstChecks);
+        auto *item
+            = new QListWidgetItem(icons[int(finding.severity)], findingLine(finding), lstChecks);
         item->setToolTip(item->text());
     }
     if (row >= 0 && row < lstChecks->count())

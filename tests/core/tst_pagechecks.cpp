@@ -11,7 +11,8 @@ QStringList described(const QList<MarkupProblem> &problems)
     static const char *const kinds[] = { "open", "unopened", "unfinished", "unnamed" };
     QStringList out;
     for (const MarkupProblem &p : problems)
-        out.append(QLatin1String(kinds[int(p.kind)]) + QLatin1Char(' ') + p.tag);
+        out.append(QLatin1String(kinds[int(p.kind)]) + QLatin1Char(' ') + p.tag
+                   + QStringLiteral(" @%1-%2").arg(p.from).arg(p.to));
     return out;
 }
 
@@ -19,7 +20,7 @@ QStringList described(const QList<Finding> &findings)
 {
     QStringList out;
     for (const Finding &f : findings)
-        out.append(f.fieldName + QStringLiteral(": ") + f.text);
+        out.append(findingLine(f) + QStringLiteral(" @%1-%2").arg(f.from).arg(f.to));
     return out;
 }
 
@@ -39,6 +40,7 @@ private Q_SLOTS:
     void picture();
     void fieldsAreNamed();
     void objectives();
+    void formOrder();
 };
 
 void TestPageChecks::markup_data()
@@ -52,18 +54,20 @@ void TestPageChecks::markup_data()
         << "<B><i>x</I><font color=red>y</font></b><h6>t</H6>" << none;
     QTest::newRow("named marker, quoted >") << " <a href=\"marker:c>1\" x='<b>'>camp</a>" << none;
     QTest::newRow("tags inside a comment") << "<!-- <b> --><p>x</p>" << none;
-    QTest::newRow("never closed") << "<b>x<b>y</b>" << QStringList { "open b" };
+    QTest::newRow("never closed") << "<b>x<b>y</b>" << QStringList { "open b @0-3" };
+    QTest::newRow("the first of its name left open")
+        << "<i>a</i> <i>b <I class=x>c</i>" << QStringList { "open i @9-12" };
     QTest::newRow("never opened, any case")
-        << "<P>x</h1>" << QStringList { "open p", "unopened h1" };
-    QTest::newRow("unfinished tag at the end") << "text <b" << QStringList { "unfinished <b" };
+        << "<P>x</h1></h1>" << QStringList { "open p @0-3", "unopened h1 @4-9" };
+    QTest::newRow("unfinished tag at the end") << "text <b" << QStringList { "unfinished <b @5-6" };
     QTest::newRow("unfinished anchor, to the line end")
-        << "<a href=\"x\"\r\nmore" << QStringList { "unfinished <a href=\"x\"" };
+        << "<a href=\"x\"\r\nmore" << QStringList { "unfinished <a href=\"x\" @0-1" };
     QTest::newRow("unclosed quote")
-        << "<a href=\"x>t</a>" << QStringList { "unfinished <a href=\"x>t</a>" };
+        << "<a href=\"x>t</a>" << QStringList { "unfinished <a href=\"x>t</a> @0-1" };
     QTest::newRow("unfinished closing and comment")
-        << "<p>x</" << QStringList { "open p", "unfinished </" };
+        << "<p>x</" << QStringList { "open p @0-3", "unfinished </ @4-5" };
     QTest::newRow("unnamed marker, as Cancel writes it")
-        << " <a href=\"marker:\"></a>" << QStringList { "unnamed a" };
+        << " <a href=\"marker:\"></a><a href=marker:>x</a>" << QStringList { "unnamed a @1-19" };
 }
 
 void TestPageChecks::markup()
@@ -91,9 +95,9 @@ void TestPageChecks::refusals_data()
 {
     QTest::addColumn<QStringList>("nameCountWidthHeight");
     QTest::addColumn<QStringList>("expected");
-    const QString name = QStringLiteral("Mission Name: Please Enter Mission Name.");
-    const QString width = QStringLiteral("Picture Width: Width must be even number");
-    const QString height = QStringLiteral("Picture Height: Height must be even number");
+    const QString name = QStringLiteral("Mission Name: Please Enter Mission Name. @0-0");
+    const QString width = QStringLiteral("Picture Width: Width must be even number @0-3");
+    const QString height = QStringLiteral("Picture Height: Height must be even number @0-0");
     QTest::newRow("no name, no objectives")
         << QStringList { "", "0", "171", "65" } << QStringList { name };
     QTest::newRow("both sizes") << QStringList { "", "2", "171", "" }
@@ -129,6 +133,9 @@ void TestPageChecks::picture_data()
     QTest::newRow("Windows case") << QStringList { "c:/m/b.bmp", "C:\\M" } << windows << true << "";
     QTest::newRow("typed backslash")
         << QStringList { "C:\\M\\b", "C:\\M\\" } << windows << true << "";
+    QTest::newRow("relative") << QStringList { "pics/b.gif", "/m" } << posix << true << "";
+    QTest::newRow("relative, leaving the folder")
+        << QStringList { "../b.gif", "/m" } << posix << true << "outside";
     QTest::newRow("no save folder")
         << QStringList { "C:\\M\\b", "" } << windows << true << "outside";
 }
@@ -163,17 +170,41 @@ void TestPageChecks::fieldsAreNamed()
     QCOMPARE(findings[1].field, (FieldRef { MissionField::EndDescription, 3 }));
     QVERIFY(findings[2].text.contains(QStringLiteral(": \u2603 \u2713 \U0001F600. ")));
     QVERIFY(findings[2].text.contains(QStringLiteral("&#9731;")));
+    QCOMPARE(findings[2].from, 3); // the first character the page cannot hold
+    brief = {};
+    brief.overviewText = QStringLiteral("a\U0001F600\u2603");
+    const Finding surrogates = characterFindings(brief).value(0);
+    QCOMPARE(std::pair(surrogates.from, surrogates.to), std::pair(1, 3));
 }
 
 void TestPageChecks::objectives()
 {
     MissionBrief brief;
     brief.objectives = QStringList { "Hold", "", "Hold", " ", "hold", "Hold" };
+    brief.objectiveCount = QStringLiteral("6");
     QCOMPARE(described(objectiveFindings(brief)),
-             QStringList({ "Objective 2: This objective is empty: edit it or remove it.",
-                           "Objective 3: Repeats objective 1: the page lists it twice.",
-                           "Objective 4: This objective is empty: edit it or remove it.",
-                           "Objective 6: Repeats objective 1: the page lists it twice." }));
+             QStringList({ "Objective 2: This objective is empty: edit it or remove it. @0-0",
+                           "Objective 3: Repeats objective 1: the page lists it twice. @0-4",
+                           "Objective 4: This objective is empty: edit it or remove it. @0-1",
+                           "Objective 6: Repeats objective 1: the page lists it twice. @0-4" }));
+}
+
+// Fields in the order the window shows them, endings last; in a field, by place.
+void TestPageChecks::formOrder()
+{
+    MissionBrief brief;
+    brief.endings[1].description = QStringLiteral("</b>");
+    brief.endings[0] = { QStringLiteral("<i>"), QStringLiteral("\u2603") };
+    brief.objectives = QStringList { "x", "" };
+    brief.briefingText = QStringLiteral("\u2603 <b>");
+    brief.notesText = QStringLiteral("<b>");
+    QStringList fields;
+    for (const Finding &f : checkMission(brief, PictureFacts { false }, PathStyle::Posix))
+        fields.append(QStringLiteral("%1 %2").arg(int(f.severity)).arg(f.fieldName));
+    QCOMPARE(fields,
+             QStringList({ "0 Mission Name", "1 Picture", "1 Mission Notes", "2 Mission Briefing",
+                           "1 Mission Briefing", "2 ", "1 Objective 2", "1 End 1 Header",
+                           "2 End 1 Description", "1 End 2 Description" }));
 }
 
 QTEST_GUILESS_MAIN(TestPageChecks)
