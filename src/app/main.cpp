@@ -2,19 +2,49 @@
 #include "commandline.h"
 #include "frmmain.h"
 #include "messageboxprompter.h"
+#include "missioncheck.h"
 #include "settingslocation.h"
+#include "translations.h"
 
 #include <QApplication>
+#include <QImageReader>
+#include <QLocale>
+#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
 
+namespace {
+
+// Without a window: no display is needed, so no GUI application is made.
+int answerWithoutWindow(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quillmark"));
+    installTranslations(&app, QLocale::system());
+    const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());
+    if (commandLine.action != CommandLine::Action::Check)
+        return answerCommandLine(commandLine);
+    QTextStream out(stdout);
+    return checkMissions(
+               commandLine.paths, [](const QString &file) { return QImageReader(file).canRead(); },
+               out)
+        .exitStatus();
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    answerHelpAndVersion(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (parseCommandLine(arguments).action != CommandLine::Action::Open)
+        return answerWithoutWindow(argc, argv);
+
     QApplication app(argc, argv);
     setUpApplication();
-    const QString mission = missionFromCommandLine();
+    const QString mission = missionToOpen(parseCommandLine(QCoreApplication::arguments()));
 
     MessageBoxPrompter prompter;
     frmMain window(prompter);

@@ -1,12 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// --help and --version print and end the process before any window system is
-// needed, so they work without a display or the settings file.
-void answerHelpAndVersion(int &argc, char **argv);
+// What the program is asked to do. Qt's own options (-platform, -style ...)
+// are known here and left for the application object to take.
+struct CommandLine
+{
+    enum class Action { Open, Check, Help, Version, UsageError };
 
-// The mission folder named on the command line, empty for none. Needs the
-// application object, which has taken its own options (-platform, -style)
-// out of the arguments by then.
-[[nodiscard]] QString missionFromCommandLine();
+    Action action = Action::UsageError;
+    QStringList paths; // the mission to open (none or one), or those to check
+    QString error; // for UsageError: "unknown option 'bogus'"
+};
+
+// Needs no application object, so the program knows before it creates one
+// whether it needs a display at all.
+[[nodiscard]] CommandLine parseCommandLine(const QStringList &arguments);
+
+// Prints the help, the version or the usage error with the help; the exit
+// status. Needs a QCoreApplication.
+[[nodiscard]] int answerCommandLine(const CommandLine &commandLine);
+
+// The mission folder to open, empty for none. A page names its folder;
+// anything else is taken as a folder, so opening it says that it holds no
+// mission pages.
+[[nodiscard]] QString missionToOpen(const CommandLine &commandLine);

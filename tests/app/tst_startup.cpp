@@ -1,4 +1,5 @@
 #include "programversion.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -168,11 +169,10 @@ void TestStartup::printsWithoutDisplayOrSettings()
     QFETCH(QString, option);
     QFETCH(QString, printed);
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    withoutDisplay(process);
+    QProcessEnvironment env = process.processEnvironment();
     env.remove(QStringLiteral("LANGUAGE"));
     env.insert(QStringLiteral("LC_ALL"), language);
-    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
-        env.remove(name);
     process.setProcessEnvironment(env);
     QTemporaryDir tmp; // the copy has no settings file beside it
     QVERIFY(QFile::copy(m_source, tmp.filePath("quillmark")));

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QProcess>
 #include <QString>
 
 // A file's bytes, or none where it cannot be read.
@@ -23,4 +24,13 @@ inline QByteArray readFile(const QString &path)
 inline void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The process starts as from a shell with no display at all.
+inline void withoutDisplay(QProcess &process)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
+        env.remove(name);
+    process.setProcessEnvironment(env);
 }
