@@ -29,6 +29,22 @@
         <source>A mission folder, or its overview.html or briefing.html, to open.</source>
         <translation>Složka mise nebo její overview.html či briefing.html, které se mají otevřít.</translation>
     </message>
+    <message>
+        <source>Check the missions named instead of opening a window: each a mission folder, one of its pages, or a folder whose folders hold missions. One line per problem, &quot;PATH: error|warning|note: FIELD: TEXT&quot;, and a summary; the exit status is 1 when a mission has errors.</source>
+        <translation>Zkontroluje uvedené mise, aniž by otevřel okno: každá je složka mise, jedna z jejích stránek, nebo složka, jejíž složky obsahují mise. Jeden řádek na každý problém, &quot;PATH: error|warning|note: FIELD: TEXT&quot;, a souhrn; návratový kód je 1, když má některá mise chyby.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>neznámá volba &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--check needs a mission folder, a page or a folder of missions</source>
+        <translation>--check potřebuje složku mise, stránku nebo složku misí</translation>
+    </message>
+    <message>
+        <source>one mission at a time: unexpected argument &apos;%1&apos;</source>
+        <translation>jen jedna mise najednou: nečekaný argument &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>CreateFiles</name>
@@ -111,6 +127,41 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     <message>
         <source>Enter the text to click</source>
         <translation>Zadejte text, na který se bude klikat</translation>
+    </message>
+</context>
+<context>
+    <name>MissionCheck</name>
+    <message>
+        <source>No mission pages here nor in the folders here.</source>
+        <translation>Zde ani ve zdejších složkách nejsou stránky mise.</translation>
+    </message>
+    <message>
+        <source>Neither a mission folder nor overview.html or briefing.html.</source>
+        <translation>Není to složka mise ani overview.html či briefing.html.</translation>
+    </message>
+    <message>
+        <source>No such file or folder.</source>
+        <translation>Soubor ani složka neexistuje.</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>očekáváno %1</translation>
+    </message>
+    <message>
+        <source>The page is missing.</source>
+        <translation>Stránka chybí.</translation>
+    </message>
+    <message>
+        <source>1 mission checked</source>
+        <translation>Zkontrolované mise: 1</translation>
+    </message>
+    <message>
+        <source>%1 missions checked</source>
+        <translation>Zkontrolované mise: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 with errors, %3 with warnings.</source>
+        <translation>%1; s chybami: %2, s varováními: %3.</translation>
     </message>
 </context>
 <context>
@@ -263,6 +314,14 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     <message>
         <source>Repeats objective %1: the page lists it twice.</source>
         <translation>Opakuje úkol %1: stránka ho uvede dvakrát.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No objectives: Create Files will ask whether to go on without them.</source>
+        <translation>Žádné úkoly: Vytvořit soubory se zeptá, zda pokračovat bez nich.</translation>
     </message>
 </context>
 <context>
@@ -716,10 +775,6 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     <message>
         <source>Checks</source>
         <translation>Kontroly</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Map marker: %1</source>

@@ -26,10 +26,11 @@ inline void flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The process starts as from a shell with no display at all.
+// The process starts as from a shell with no display at all, in English.
 inline void withoutDisplay(QProcess &process)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
         env.remove(name);
     process.setProcessEnvironment(env);
