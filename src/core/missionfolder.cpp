@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <optional>
@@ -23,25 +22,29 @@ PageFile readPageFile(const QString &folder, const QString &name, qint64 sizeLim
 {
     const QString path = QDir::fromNativeSeparators(pagePath(folder, name));
     const QString shown = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    const QString tooLarge
+        = QCoreApplication::translate("MissionFolder", "%1 is larger than %2.")
+              .arg(shown, QLocale::c().formattedDataSize(sizeLimit, 0, QLocale::DataSizeIecFormat));
+    QFile file;
+    const OpenedFile opened = openRegularFile(path, file);
+    switch (opened.kind) {
+    case OpenedFile::Kind::Missing:
         return {};
-    if (!info.isFile())
+    case OpenedFile::Kind::Folder:
+    case OpenedFile::Kind::Other:
         return {
             std::nullopt,
             QCoreApplication::translate("MissionFolder", "%1 is not a regular file.").arg(shown)
         };
-    const QString tooLarge
-        = QCoreApplication::translate("MissionFolder", "%1 is larger than %2.")
-              .arg(shown, QLocale::c().formattedDataSize(sizeLimit, 0, QLocale::DataSizeIecFormat));
-    if (info.size() > sizeLimit)
-        return { std::nullopt, tooLarge };
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+    case OpenedFile::Kind::Failed:
         return { std::nullopt,
                  QCoreApplication::translate("MissionFolder", "%1 cannot be read: %2")
-                     .arg(shown, file.errorString()) };
+                     .arg(shown, opened.error) };
+    case OpenedFile::Kind::Regular:
+        break;
+    }
+    if (opened.size > sizeLimit)
+        return { std::nullopt, tooLarge };
     const std::optional<QByteArray> bytes = readBounded(file, sizeLimit);
     if (!bytes)
         return { std::nullopt,

@@ -103,6 +103,15 @@ QString lastSettingsField(const QByteArray &content)
     return decoder.decode(QByteArrayView(p + begin, end - begin));
 }
 
+bool settingsCanHold(const QString &folder)
+{
+    for (const QChar c : folder) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return false;
+    }
+    return true;
+}
+
 QByteArray settingsFileBytes(const QString &folder)
 {
     QStringEncoder encoder(QStringConverter::System);
@@ -115,24 +124,24 @@ QByteArray settingsFileBytes(const QString &folder)
 SettingsRead readSettingsFile(const QString &iniPath)
 {
     SettingsRead result;
-    const QFileInfo info(iniPath);
-    if (!info.exists()) {
+    QFile file;
+    const OpenedFile opened = openRegularFile(iniPath, file);
+    switch (opened.kind) {
+    case OpenedFile::Kind::Missing:
         result.error = QCoreApplication::translate("SettingsFile", "file not found");
         return result;
-    }
-    if (info.isDir()) {
+    case OpenedFile::Kind::Folder:
         result.error = QCoreApplication::translate("SettingsFile", "it is a folder, not a file");
         return result;
-    }
     // A pipe would block start-up and a device may never end.
-    if (!info.isFile()) {
+    case OpenedFile::Kind::Other:
         result.error = QCoreApplication::translate("SettingsFile", "it is not a regular file");
         return result;
-    }
-    QFile file(iniPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+    case OpenedFile::Kind::Failed:
+        result.error = opened.error;
         return result;
+    case OpenedFile::Kind::Regular:
+        break;
     }
     result.ok = true;
     // Errors after the file is open are not reported: the value is ignored.
@@ -144,6 +153,11 @@ SettingsRead readSettingsFile(const QString &iniPath)
 
 WriteResult writeSettingsFile(const QString &iniPath, const QString &folder)
 {
+    if (!settingsCanHold(folder))
+        return { false, iniPath,
+                 QCoreApplication::translate("SettingsFile",
+                                             "the settings file cannot hold a folder whose path "
+                                             "holds a double quote or a line break") };
     // Where the program's folder refuses new files but the file itself is
     // writable, it is written in place rather than not at all.
     WriteResult result = writeFileAtomically(iniPath, settingsFileBytes(folder), true);

@@ -20,6 +20,11 @@ struct SettingsRead
 // quote (commas inside belong to it). Only the last field counts.
 [[nodiscard]] QString lastSettingsField(const QByteArray &content);
 
+// The written form has no escape: a double quote in the folder would end the
+// field early and a line break would start a new one, so that the next start
+// could read another, existing folder.
+[[nodiscard]] bool settingsCanHold(const QString &folder);
+
 [[nodiscard]] QByteArray settingsFileBytes(const QString &folder);
 
 [[nodiscard]] SettingsRead readSettingsFile(const QString &iniPath);

@@ -48,6 +48,15 @@ bool FolderSettings::load(QString *error)
 void FolderSettings::saveFolderPressed()
 {
     const QString folder = m_dir1->path();
+    if (!settingsCanHold(folder)) {
+        m_prompter.message(tr("The save folder %1 is not remembered for the next start: the "
+                              "settings file cannot hold a folder whose path holds a double "
+                              "quote or a line break.")
+                               .arg(folder),
+                           tr("Error"), Prompter::Icon::Warning);
+        m_txtDirectory->setText(folder);
+        return;
+    }
     const WriteResult written = writeSettingsFile(m_iniPath, folder);
     if (!written.ok) {
         m_prompter.message(tr("The save folder could not be remembered: the settings file %1 "

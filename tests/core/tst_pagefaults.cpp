@@ -1,3 +1,4 @@
+#include "childprocess.h"
 #include "createfiles.h"
 #include "missionbrief.h"
 #include "pagewriters.h"
@@ -10,12 +11,7 @@
 #include <QTest>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using Result = CreateFilesOutcome::Result;
 
@@ -31,46 +27,6 @@ QString reasonFor(int error)
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-// Runs body in a child process whose files may not grow past limit bytes, and
-// returns what the body reported through a pipe. The limit must not touch the
-// test's own output, hence the separate process.
-QByteArray runWithFileSizeLimit(rlim_t limit, const std::function<QByteArray()> &body)
-{
-    int fds[2];
-    if (pipe(fds) != 0)
-        return "pipe failed";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(fds[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit cap { limit, limit };
-        QByteArray report = setrlimit(RLIMIT_FSIZE, &cap) == 0 ? body() : "setrlimit failed";
-        const char *data = report.constData();
-        qsizetype left = report.size();
-        while (left > 0) {
-            const ssize_t n = write(fds[1], data, size_t(left));
-            if (n <= 0)
-                break;
-            data += n;
-            left -= n;
-        }
-        close(fds[1]);
-        _exit(0);
-    }
-    close(fds[1]);
-    QByteArray report;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = read(fds[0], buffer, sizeof buffer)) > 0)
-        report.append(buffer, n);
-    close(fds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status))
-        return "child did not exit";
-    return report;
 }
 
 MissionBrief namedBrief(const QString &folder)
@@ -185,7 +141,7 @@ void TestPageFaults::sizeLimitKeepsOldPage()
     QVERIFY(writeFile(page, oldPage));
     const MissionBrief brief = namedBrief(dir.path());
 
-    const QByteArray report = runWithFileSizeLimit(rlim_t(limit), [&] {
+    const QByteArray report = runInChild({ rlim_t(limit) }, [&] {
         const WriteResult result = briefing ? writeBriefingPage(brief, PathStyle::Posix)
                                             : writeOverviewPage(brief, PathStyle::Posix);
         return QByteArray(result.ok ? "ok\n" : "failed\n") + result.path.toUtf8() + '\n'
@@ -210,7 +166,7 @@ void TestPageFaults::sizeLimitDuringBriefing()
     QVERIFY(overviewBytes.size() < briefingPageBytes(brief).size());
 
     // Large enough for the overview, too small for the briefing.
-    const QByteArray report = runWithFileSizeLimit(rlim_t(overviewBytes.size()), [&] {
+    const QByteArray report = runInChild({ rlim_t(overviewBytes.size()) }, [&] {
         ScriptedPrompter prompter;
         const CreateFilesOutcome outcome = createFiles(brief, prompter, PathStyle::Posix);
         QByteArray out = outcome.result == Result::WriteFailed ? "WriteFailed" : "other";

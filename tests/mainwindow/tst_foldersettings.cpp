@@ -44,6 +44,8 @@ private Q_SLOTS:
     void pressWritesCurrentFolder_data();
     void pressWritesCurrentFolder();
     void openingWritesNothingUntilNextPress();
+    void folderTheFileCannotHoldIsNotRemembered_data();
+    void folderTheFileCannotHoldIsNotRemembered();
     void failedWriteIsReportedAndListStaysUsable_data();
     void failedWriteIsReportedAndListStaysUsable();
     void driveChangeMovesBothLists();
@@ -216,6 +218,32 @@ void TestFolderSettings::openingWritesNothingUntilNextPress()
     pressOn(QStringLiteral("sub"));
     QCOMPARE(fileBytes(m_ini), settingsFileBytes(sub));
     QCOMPARE(m_txtDirectory->text(), sub);
+}
+
+void TestFolderSettings::folderTheFileCannotHoldIsNotRemembered_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("double quote") << QStringLiteral("say \"hi\"");
+    QTest::newRow("line feed") << QStringLiteral("two\nlines");
+    QTest::newRow("quote and line break") << QStringLiteral("a\"\r\n\"b");
+}
+
+void TestFolderSettings::folderTheFileCannotHoldIsNotRemembered()
+{
+    QFETCH(QString, name);
+    const QString folder = m_mission + QLatin1Char('/') + name;
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/sub")));
+    const QByteArray before = settingsFileBytes(m_mission);
+    writeBytes(m_ini, before);
+    QVERIFY(m_dir1->setPath(folder));
+
+    pressOn(QStringLiteral("sub"));
+    QCOMPARE(fileBytes(m_ini), before);
+    QCOMPARE(m_prompter->shown.size(), 1);
+    QVERIFY(m_prompter->shown[0].text.contains(QStringLiteral("double quote or a line break")));
+    QCOMPARE(m_txtDirectory->text(), QDir::toNativeSeparators(folder));
+    QVERIFY(!writeSettingsFile(m_ini, folder).ok);
+    QCOMPARE(fileBytes(m_ini), before);
 }
 
 void TestFolderSettings::failedWriteIsReportedAndListStaysUsable_data()
