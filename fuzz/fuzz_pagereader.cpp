@@ -8,17 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-
-// The one-line fields cannot hold a line break the window would store, so a
-// CR LF typed into one is broken up; lone CRs and LFs stay.
-void keepOnOneLine(QString &field)
-{
-    field.replace(QLatin1String("\r\n"), QLatin1String("\r "));
-}
-
-} // namespace
-
 // The input is read as both pages as it is; then, as a record, it is written,
 // read back and written again, which must give the very same bytes.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -29,15 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     MissionBrief brief = fuzzRecord(input);
     brief.saveFolder.clear();
-    for (QString *field :
-         { &brief.missionName, &brief.pictureSource, &brief.pictureWidth, &brief.pictureHeight })
-        keepOnOneLine(*field);
-    for (QString &objective : brief.objectives)
-        keepOnOneLine(objective);
-    for (Ending &ending : brief.endings) {
-        keepOnOneLine(ending.header);
-        keepOnOneLine(ending.description);
-    }
     const QByteArray overview = overviewPageBytes(brief);
     const QByteArray briefing = briefingPageBytes(brief);
     const MissionPages read = readMissionPages(overview, briefing);

@@ -268,8 +268,13 @@ void appendPageText(QByteArray &out, QStringView text)
 // are found in the bytes and only the text between them is decoded. A low
 // surrogate right after a high one would join it into a pair, which the
 // encoder writes as one reference: such a reference is kept as text.
-QString decodePageText(QByteArrayView bytes, PageCharset charset)
+QString decodePageText(QByteArrayView bytes, PageCharset charset, FieldLines lines)
 {
+    const auto typed = [lines](qint32 value) {
+        return lines == FieldLines::Many
+            && (value == QChar::LineSeparator || value == QChar::ParagraphSeparator
+                || value == 0xFDD0 || value == 0xFDD1);
+    };
     QString out;
     out.reserve(bytes.size());
     const auto appendText = [&out, charset](QByteArrayView text) {
@@ -282,7 +287,7 @@ QString decodePageText(QByteArrayView bytes, PageCharset charset)
     for (qsizetype amp = bytes.indexOf('&'); amp >= 0; amp = bytes.indexOf('&', amp + 1)) {
         qsizetype end = 0;
         const qint32 value = referenceAt(bytes, amp, end);
-        if (value < 0 || encodable(char32_t(value)))
+        if (value < 0 || encodable(char32_t(value)) || typed(value))
             continue;
         appendText(bytes.sliced(copied, amp - copied));
         copied = amp;

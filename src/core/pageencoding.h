@@ -22,9 +22,16 @@ void appendPageText(QByteArray &out, QStringView text);
 // as UTF-8 where a hand-edited page starts with a UTF-8 byte-order mark.
 enum class PageCharset { CodePage, Utf8 };
 
+// Which kind of box a field's text comes from. A multi-line box turns line
+// and paragraph separators (and the frame marks U+FDD0, U+FDD1) into line
+// breaks, so its text never reaches a page holding one of them.
+enum class FieldLines { One, Many };
+
 // The inverse of encodePageText(). A character reference becomes its character
 // only where encodePageText() writes one, that is for a code point the code
-// page cannot hold; every other reference ("&#65;", "&amp;", "&#x263A;") is
-// text the user typed and stays as it is.
+// page cannot hold and the field can hold; every other reference ("&#65;",
+// "&amp;", "&#x263A;", "&#8232;" in a multi-line field) is text the user
+// typed and stays as it is.
 [[nodiscard]] QString decodePageText(QByteArrayView bytes,
-                                     PageCharset charset = PageCharset::CodePage);
+                                     PageCharset charset = PageCharset::CodePage,
+                                     FieldLines lines = FieldLines::One);

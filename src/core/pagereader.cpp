@@ -2,6 +2,7 @@
 
 #include "pageencoding.h"
 #include "pagelayout.h"
+#include "pagesplit.h"
 
 #include <QCoreApplication>
 
@@ -64,9 +65,9 @@ public:
     }
     [[nodiscard]] QByteArrayView raw(qsizetype i) const { return m_lines.at(i); }
 
-    [[nodiscard]] QString text(QByteArrayView bytes) const
+    [[nodiscard]] QString text(QByteArrayView bytes, FieldLines lines = FieldLines::One) const
     {
-        return decodePageText(bytes, m_charset);
+        return decodePageText(bytes, m_charset, lines);
     }
 
     // Lines first to last - 1 as one multi-line field, its lines joined by
@@ -76,7 +77,7 @@ public:
         if (m_mode == Mode::AsWritten) {
             const char *begin = m_lines.at(first).data();
             const QByteArrayView end = m_lines.at(last - 1);
-            return text(QByteArrayView(begin, end.data() + end.size() - begin));
+            return text(QByteArrayView(begin, end.data() + end.size() - begin), FieldLines::Many);
         }
         QByteArray joined;
         for (qsizetype i = first; i < last; ++i) {
@@ -84,7 +85,7 @@ public:
                 joined.append("\r\n", 2);
             joined.append(m_lines.at(i));
         }
-        return text(joined);
+        return text(joined, FieldLines::Many);
     }
 
 private:
@@ -337,12 +338,18 @@ std::optional<PageProblem> readBriefing(const PageLines &lines, MissionBrief &br
 // A page reader fills the fields of its page only once it has found the
 // whole frame, so a page with a problem changes nothing.
 using PageRead = std::optional<PageProblem> (*)(const PageLines &, MissionBrief &);
+using PageSplit = bool (*)(QByteArrayView, MissionBrief &);
 
-std::optional<PageProblem> readPage(QByteArrayView bytes, PageRead read, MissionBrief &brief)
+// A page whose one-line fields hold line breaks does not fit the frame line
+// by line; it is split by its bytes before being taken as edited by hand.
+std::optional<PageProblem> readPage(QByteArrayView bytes, PageRead read, PageSplit split,
+                                    MissionBrief &brief)
 {
     constexpr QByteArrayView bom = "\xEF\xBB\xBF";
     const bool utf8 = bytes.startsWith(bom);
     if (!utf8 && !read(PageLines(bytes, Mode::AsWritten, PageCharset::CodePage), brief))
+        return std::nullopt;
+    if (!utf8 && split(bytes, brief))
         return std::nullopt;
     return read(PageLines(utf8 ? bytes.sliced(bom.size()) : bytes, Mode::HandEdited,
                           utf8 ? PageCharset::Utf8 : PageCharset::CodePage),
@@ -357,17 +364,17 @@ MissionPages readMissionPages(const std::optional<QByteArray> &overviewBytes,
     MissionPages pages;
     pages.hasOverview = overviewBytes.has_value();
     pages.hasBriefing = briefingBytes.has_value();
-    const auto readOne
-        = [&pages](const std::optional<QByteArray> &bytes, PageRead read, Page page) {
-              if (!bytes)
-                  return;
-              if (auto problem = readPage(*bytes, read, pages.brief)) {
-                  problem->page = page;
-                  pages.problems.append(*problem);
-              }
-          };
-    readOne(overviewBytes, &readOverview, Page::Overview);
-    readOne(briefingBytes, &readBriefing, Page::Briefing);
+    const auto readOne = [&pages](const std::optional<QByteArray> &bytes, PageRead read,
+                                  PageSplit split, Page page) {
+        if (!bytes)
+            return;
+        if (auto problem = readPage(*bytes, read, split, pages.brief)) {
+            problem->page = page;
+            pages.problems.append(*problem);
+        }
+    };
+    readOne(overviewBytes, &readOverview, &splitOverviewPage, Page::Overview);
+    readOne(briefingBytes, &readBriefing, &splitBriefingPage, Page::Briefing);
     return pages;
 }
 
