@@ -19,6 +19,9 @@ struct MissionFolderRead
 };
 
 inline constexpr qint64 maxPageSize = qint64(64) << 20;
+// The longest text a field can bring from a page: the one-line boxes hold it
+// whole (a line box cuts at 32,767 characters unless told otherwise).
+inline constexpr int maxFieldLength = int(maxPageSize);
 
 // Reads overview.html and briefing.html from folder without changing them.
 // Only regular files (or links to them) of at most sizeLimit bytes are read,

@@ -1,5 +1,6 @@
 #include "frmeditobj.h"
 
+#include "missionfolder.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -21,6 +22,7 @@ frmEditObj::frmEditObj(QListWidget *list, QWidget *parent)
 
     Frame1 = new QGroupBox(tr("Objective"), this);
     txtEditObj = new QLineEdit(Frame1);
+    txtEditObj->setMaxLength(maxFieldLength);
     Command1 = new QPushButton(tr("Add Objective"), this);
     Command2 = new QPushButton(tr("Cancel"), this);
     lblListIndex = new QLabel(QStringLiteral("0"), this);

@@ -30,10 +30,23 @@ QString crlfText(const QPlainTextEdit *box)
     return text;
 }
 
+// One pass: replacing in place moves the rest of the text at every break.
 void setCrlfText(QPlainTextEdit *box, const QString &text)
 {
-    QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (!text.contains(QLatin1String("\r\n"))) {
+        box->setPlainText(text);
+        return;
+    }
+    QString plain(text.size(), Qt::Uninitialized);
+    QChar *out = plain.data();
+    const QChar *in = text.constData();
+    const QChar *end = in + text.size();
+    for (; in != end; ++in) {
+        if (*in == u'\r' && in + 1 != end && in[1] == u'\n')
+            continue;
+        *out++ = *in;
+    }
+    plain.truncate(out - plain.constData());
     box->setPlainText(plain);
 }
 

@@ -5,6 +5,7 @@
 #include "folderlist.h"
 #include "frmmain.h"
 #include "imagebox.h"
+#include "missionfolder.h"
 #include "twips.h"
 
 #include <QCursor>
@@ -53,6 +54,7 @@ QLabel *transparentLabel(const QString &text, const char *name, QWidget *parent)
 QLineEdit *lineEdit(const QString &text, const char *name, QWidget *parent)
 {
     auto *box = named(new QLineEdit(text, parent), name);
+    box->setMaxLength(maxFieldLength);
     return box;
 }
 

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void cleanup() { destroyWindow(); }
     void opens_data();
     void opens();
+    void boxesHoldWhatThePagesBring();
 };
 
 void tst_OpenMission::opens_data()
@@ -89,6 +90,29 @@ void tst_OpenMission::opens()
     QCOMPARE(!find<ImageBox>("imgPicPreview")->image().isNull(), opens);
     QVERIFY(!opens || m_window->focusWidget() == find<QLineEdit>("txtMission"));
     QCOMPARE(start, dropped ? QString() : before.saveFolder);
+}
+
+// Pages opened and written again give the same bytes: line breaks in
+// one-line boxes, fields past a line box's default 32,767 characters, typed
+// references to separators in a multi-line box.
+void tst_OpenMission::boxesHoldWhatThePagesBring()
+{
+    MissionBrief record = startRecord();
+    record.missionName = QString(40000, 'x') + "\r\nRaid";
+    record.objectives = { "a\r\nb", QString(40000, 'y') };
+    record.objectiveCount = "2";
+    record.endings[0] = { "\r\nEnd", "Good\r" };
+    record.briefingText = "&#8232;a&#64976;\r\n&#8233;";
+    createWindow();
+    const QString ini = m_folder->filePath("Varnholt.ini"), folder = m_folder->filePath("m");
+    QVERIFY(QDir().mkpath(folder) && writeFileAtomically(ini, {}).ok && m_window->load(ini, nullptr)
+            && writeFileAtomically(folder + "/overview.html", overviewPageBytes(record)).ok
+            && writeFileAtomically(folder + "/briefing.html", briefingPageBytes(record)).ok);
+    m_window->setFolderChooser([&](QWidget *, const QString &) { return folder; });
+    find<QAction>("mnuOpen")->trigger();
+    QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.texts().join("")));
+    QCOMPARE(overviewPageBytes(m_window->brief()), overviewPageBytes(record));
+    QCOMPARE(briefingPageBytes(m_window->brief()), briefingPageBytes(record));
 }
 
 QTEST_MAIN(tst_OpenMission)
