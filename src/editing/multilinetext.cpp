@@ -5,27 +5,22 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <algorithm>
-
 QString crlfText(const QPlainTextEdit *box)
 {
-    // The raw text keeps the no-break spaces the plain text turns into
-    // blanks; its paragraph and line separators are the user's line breaks.
-    // One pass: replacing in place moves the rest of the text at every break.
-    const QString raw = box->document()->toRawText();
-    const auto isBreak = [](QChar c) {
-        return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator
-            || c == QChar::LineSeparator;
-    };
-    QString text(raw.size() + std::count_if(raw.cbegin(), raw.cend(), isBreak), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const QChar c : raw) {
-        if (isBreak(c)) {
-            *out++ = QLatin1Char('\r');
-            *out++ = QLatin1Char('\n');
-        } else {
-            *out++ = c;
-        }
+    // Block by block rather than through one copy of the whole raw text: a
+    // block's text keeps the no-break spaces the plain text turns into
+    // blanks, and its line separators are the user's line breaks too.
+    const QTextDocument *document = box->document();
+    QString text;
+    text.reserve(document->characterCount() + document->blockCount());
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block != document->begin())
+            text.append(u"\r\n");
+        const QString line = block.text();
+        qsizetype from = 0;
+        for (qsizetype at; (at = line.indexOf(QChar::LineSeparator, from)) >= 0; from = at + 1)
+            text.append(QStringView(line).sliced(from, at - from)).append(u"\r\n");
+        text.append(QStringView(line).sliced(from));
     }
     return text;
 }

@@ -224,7 +224,6 @@ void TestFolderSettings::folderTheFileCannotHoldIsNotRemembered_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("double quote") << QStringLiteral("say \"hi\"");
-    QTest::newRow("line feed") << QStringLiteral("two\nlines");
     QTest::newRow("quote and line break") << QStringLiteral("a\"\r\n\"b");
 }
 
@@ -242,8 +241,6 @@ void TestFolderSettings::folderTheFileCannotHoldIsNotRemembered()
     QCOMPARE(m_prompter->shown.size(), 1);
     QVERIFY(m_prompter->shown[0].text.contains(QStringLiteral("double quote or a line break")));
     QCOMPARE(m_txtDirectory->text(), QDir::toNativeSeparators(folder));
-    QVERIFY(!writeSettingsFile(m_ini, folder).ok);
-    QCOMPARE(fileBytes(m_ini), before);
 }
 
 void TestFolderSettings::failedWriteIsReportedAndListStaysUsable_data()
