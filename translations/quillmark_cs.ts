@@ -113,6 +113,10 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
         <source>The drive %1 is not ready.</source>
         <translation>Jednotka %1 není připravena.</translation>
     </message>
+    <message>
+        <source>The save folder %1 is not remembered for the next start: the settings file cannot hold a folder whose path holds a double quote or a line break.</source>
+        <translation>Složka pro uložení %1 se do příštího spuštění nezapamatuje: soubor nastavení neumí uložit složku, jejíž cesta obsahuje uvozovky nebo zalomení řádku.</translation>
+    </message>
 </context>
 <context>
     <name>MarkupCommands</name>
@@ -427,6 +431,10 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     <message>
         <source>it is not a regular file</source>
         <translation>není to běžný soubor</translation>
+    </message>
+    <message>
+        <source>the settings file cannot hold a folder whose path holds a double quote or a line break</source>
+        <translation>soubor nastavení neumí uložit složku, jejíž cesta obsahuje uvozovky nebo zalomení řádku</translation>
     </message>
 </context>
 <context>
