@@ -8,6 +8,11 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstdlib>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 namespace {
 
@@ -51,6 +56,22 @@ void describeOptions(QCommandLineParser &parser)
     }
 }
 
+// Qt shows --help and --version of a Windows GUI program in a message box
+// unless it was given handles to write to; the text goes to the output
+// instead, or to the console of a command prompt it was started from.
+[[noreturn]] void printAndExit(const QString &text)
+{
+#ifdef Q_OS_WIN
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((output == nullptr || output == INVALID_HANDLE_VALUE)
+        && AttachConsole(ATTACH_PARENT_PROCESS))
+        std::freopen("CONOUT$", "w", stdout);
+#endif
+    std::fputs(qPrintable(text), stdout);
+    std::fflush(stdout);
+    std::exit(EXIT_SUCCESS);
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -92,9 +113,10 @@ int answerCommandLine(const CommandLine &commandLine)
     describeOptions(parser);
     switch (commandLine.action) {
     case CommandLine::Action::Help:
-        parser.showHelp(0);
+        printAndExit(parser.helpText());
     case CommandLine::Action::Version:
-        parser.showVersion();
+        printAndExit(QCoreApplication::applicationName() + QLatin1Char(' ')
+                     + QCoreApplication::applicationVersion() + QLatin1Char('\n'));
     case CommandLine::Action::UsageError:
         std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()),
                      qPrintable(commandLine.error), qPrintable(parser.helpText()));

@@ -13,24 +13,29 @@ constexpr auto fileName = QLatin1String("Varnholt.ini");
 
 QString settingsFileLocation(const QString &programDir)
 {
+#ifdef Q_OS_WIN
+    // The per-user application-data folder, %APPDATA%\Quillmark once the
+    // application is named.
+    const QString configDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#else
     // Named after the executable, as Linux programs name their folders, not
     // after the application title.
     const QString configDir
         = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + QStringLiteral("/quillmark");
-    return settingsFileLocation(programDir, configDir,
-                                [](const QString &path) { return QFileInfo(path).isWritable(); });
+#endif
+    return settingsFileLocation(programDir, configDir, [](const QString &path) {
+        // Opening is the only test that sees Windows' access lists; nothing
+        // is written.
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
+    });
 }
 
 QString settingsFileLocation(const QString &programDir, const QString &configDir,
                              const std::function<bool(const QString &)> &isWritable)
 {
     const QString beside = programDir + QLatin1Char('/') + fileName;
-#ifdef Q_OS_WIN
-    Q_UNUSED(configDir)
-    Q_UNUSED(isWritable)
-    return beside;
-#else
     const bool shippedBeside = QFileInfo(beside).isFile();
     if (shippedBeside && isWritable(beside))
         return beside;
@@ -53,5 +58,4 @@ QString settingsFileLocation(const QString &programDir, const QString &configDir
     // Without a copy of its own the user still gets the program, whose
     // save-folder press then reports that the file cannot be written.
     return shipped;
-#endif
 }

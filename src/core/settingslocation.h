@@ -5,12 +5,13 @@
 #include <functional>
 
 // Where the settings file Varnholt.ini is read and written for a program
-// whose executable lies in programDir. Beside the executable on Windows, and
-// wherever the file there can be written. On an installed Linux system the
-// program's folder is not writable, so each user gets a file in their config
-// folder instead, copied once from the shipped one: the one beside the
-// program or <prefix>/share/quillmark/Varnholt.ini. When there is none at
-// all, the path beside the program, so that start-up reports it missing.
+// whose executable lies in programDir: beside the executable wherever the
+// file there can be written. Where it cannot (a program installed for all
+// users), each user gets a file in their own folder instead, copied once from
+// the shipped one (the one beside the program or
+// <prefix>/share/quillmark/Varnholt.ini): the config folder on Linux, the
+// application-data folder on Windows. When there is none at all, the path
+// beside the program, so that start-up reports it missing.
 [[nodiscard]] QString settingsFileLocation(const QString &programDir);
 
 // The same with the user's config folder and the writability test given,

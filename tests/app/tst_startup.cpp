@@ -43,7 +43,7 @@ private:
 
 void TestStartup::initTestCase()
 {
-    m_source = QStringLiteral(QUILLMARK_BIN_DIR "/quillmark");
+    m_source = QStringLiteral(QUILLMARK_BIN_DIR "/quillmark" QUILLMARK_EXE_SUFFIX);
     const QString &source = m_source;
     if (!QFileInfo(source).isExecutable())
         QSKIP("the quillmark program is not built");
@@ -65,7 +65,8 @@ void TestStartup::initTestCase()
     for (Case &c : m_cases) {
         c.folder = std::make_unique<QTemporaryDir>();
         QVERIFY(c.folder->isValid());
-        const QString program = c.folder->filePath(QStringLiteral("quillmark"));
+        const QString program
+            = c.folder->filePath(QStringLiteral("quillmark" QUILLMARK_EXE_SUFFIX));
         QVERIFY(QFile::copy(source, program));
         const QString ini = c.folder->filePath(QStringLiteral("Varnholt.ini"));
         if (c.settings == QLatin1String("folder")) {
@@ -175,8 +176,8 @@ void TestStartup::printsWithoutDisplayOrSettings()
     env.insert(QStringLiteral("LC_ALL"), language);
     process.setProcessEnvironment(env);
     QTemporaryDir tmp; // the copy has no settings file beside it
-    QVERIFY(QFile::copy(m_source, tmp.filePath("quillmark")));
-    process.start(tmp.filePath("quillmark"), { option });
+    QVERIFY(QFile::copy(m_source, tmp.filePath("quillmark" QUILLMARK_EXE_SUFFIX)));
+    process.start(tmp.filePath("quillmark" QUILLMARK_EXE_SUFFIX), { option });
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitCode(), 0);
     QVERIFY(QString::fromLocal8Bit(process.readAllStandardOutput()).contains(printed));

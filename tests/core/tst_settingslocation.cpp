@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,6 +13,7 @@ class TestSettingsLocation : public QObject
 private Q_SLOTS:
     void location_data();
     void location();
+    void seedsUsersOwnFolder();
 };
 
 namespace {
@@ -83,6 +85,25 @@ void TestSettingsLocation::location()
         QCOMPARE(file.readAll(), expectedContent);
         QVERIFY(file.permissions() & QFile::WriteOwner);
     }
+}
+
+// The real user folder (in test mode): the config folder on Linux, the
+// application-data folder on Windows.
+void TestSettingsLocation::seedsUsersOwnFolder()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString programDir = tmp.filePath(QStringLiteral("prefix/bin"));
+    QVERIFY(QDir().mkpath(programDir));
+    put(tmp.filePath(QStringLiteral("prefix/share/quillmark/Varnholt.ini")), "\"/s\"");
+    const QString path = settingsFileLocation(programDir);
+    QVERIFY2(!path.startsWith(tmp.path()), qPrintable(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\"/s\""));
+    file.close();
+    QVERIFY(QFile::remove(path));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsLocation)

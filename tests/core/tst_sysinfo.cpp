@@ -4,6 +4,7 @@
 #include "sysinfo.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +42,8 @@ private Q_SLOTS:
     void pathRegistryFindsProgram();
     void pathRegistryAnswersNothingElse();
     void realServicesStartProgramWithoutWaiting();
+    void systemRegistryFindsSysInfo_data();
+    void systemRegistryFindsSysInfo();
 };
 
 void tst_SysInfo::startSysInfo_data()
@@ -219,6 +222,56 @@ void tst_SysInfo::realServicesStartProgramWithoutWaiting()
     StartSysInfo(services, prompter);
     QVERIFY(prompter.shown.isEmpty());
     QTRY_VERIFY(QFile::exists(program + QLatin1String(".ran")));
+}
+
+void tst_SysInfo::systemRegistryFindsSysInfo_data()
+{
+    QTest::addColumn<QString>("path"); // the MSINFO key's PATH value; empty: none
+    QTest::addColumn<QString>("location"); // Shared Tools Location's MSINFO value
+    QTest::addColumn<QString>("started"); // empty: nothing, the message instead
+    const QString system32 = QStringLiteral(R"(C:\windows\system32)");
+    QTest::newRow("PATH value") << system32 + QStringLiteral(R"(\msinfo32.exe)") << QString()
+                                << system32 + QStringLiteral(R"(\msinfo32.exe)");
+    QTest::newRow("folder of the shared tools")
+        << QString() << system32 << system32 + QStringLiteral(R"(\MSINFO32.EXE)");
+    QTest::newRow("shared tools folder without the program")
+        << QString() << QStringLiteral(R"(C:\windows)") << QString();
+}
+
+// Through the real registry, whose values are written as an installed
+// Windows has them.
+void tst_SysInfo::systemRegistryFindsSysInfo()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, location);
+    QFETCH(QString, started);
+    const auto write = [](const QString &key, const QString &name, const QString &value) {
+        QSettings settings(QStringLiteral("HKEY_LOCAL_MACHINE\\") + key, QSettings::NativeFormat);
+        if (value.isEmpty())
+            settings.remove(name);
+        else
+            settings.setValue(name, value);
+        settings.sync();
+        return settings.status() == QSettings::NoError && settings.isWritable();
+    };
+#ifndef Q_OS_WIN
+    Q_UNUSED(write)
+    QSKIP("only Windows has a system registry");
+#endif
+    if (!write(pathKey, QStringLiteral("PATH"), path)
+        || !write(locationKey, QStringLiteral("MSINFO"), location))
+        QSKIP("the machine's registry cannot be written here");
+
+    SysInfoServices services = SysInfoServices::system();
+    QStringList startCalls;
+    services.startProgram = [&](const QString &program) {
+        startCalls.append(program);
+        return true;
+    };
+    ScriptedPrompter prompter;
+    StartSysInfo(services, prompter);
+    QCOMPARE(startCalls, started.isEmpty() ? QStringList() : QStringList { started });
+    QCOMPARE(prompter.texts(), started.isEmpty() ? QStringList { unavailable } : QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_SysInfo)

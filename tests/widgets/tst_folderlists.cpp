@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void fileListShowsMatchingFiles();
     void fileClickSelects();
     void driveChangedOnlyOnUserPick();
+    void listsTheMachinesDrives();
 
 private:
     QTemporaryDir m_tmp;
@@ -263,6 +265,21 @@ void TestFolderLists::driveChangedOnlyOnUserPick()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.first().first().toString(), m_root);
     QCOMPARE(drives.drive(), m_root);
+}
+
+// The real volumes: drive letters with a backslash on Windows ("C:\\"), the
+// mount points elsewhere; the working folder's drive is the one shown.
+void TestFolderLists::listsTheMachinesDrives()
+{
+    DriveList drives;
+    QStringList items;
+    for (int i = 0; i < drives.count(); ++i)
+        items.append(drives.itemText(i));
+    QVERIFY2(items.contains(QDir::toNativeSeparators(QDir::rootPath())),
+             qPrintable(items.join(' ')));
+    QCOMPARE(drives.drive(),
+             QDir::toNativeSeparators(QStorageInfo(QDir::currentPath()).rootPath()));
+    QVERIFY(items.contains(drives.drive()));
 }
 
 QTEST_MAIN(TestFolderLists)
