@@ -2,7 +2,7 @@
 ;   makensis -DVERSION=2.0.0 -DSTAGE=<folder> -DICON=<.ico> -DFILES=<.nsh> -DSIZE_KB=<n> -DOUTFILE=<.exe> installer.nsi
 ; STAGE holds the zip's files; FILES, the Delete lines for exactly those
 ; files, so the uninstaller removes only what was installed.
-Unicode true
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

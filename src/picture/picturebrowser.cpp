@@ -27,7 +27,7 @@ QString PictureBrowser::filePath(const QString &folder, const QString &fileName,
 
 void PictureBrowser::choose(const QString &folder, const QString &fileName)
 {
-    const QString path = filePath(folder, fileName);
+    const QString path = filePath(QDir::toNativeSeparators(folder), fileName);
 
     // Check the picture before anything changes, so a bad file leaves the
     // previous choice whole.

@@ -80,7 +80,7 @@ void tst_OpenMission::opens()
         find<QAction>("mnuOpen")->trigger();
     QCoreApplication::processEvents();
 
-    const QString shown = QString(box).replace("%1", folder);
+    const QString shown = QString(box).replace("%1", QDir::toNativeSeparators(folder));
     QCOMPARE(m_prompter.texts().join("").left(shown.size()), shown);
     QVERIFY(box.isEmpty() || m_prompter.shown.last().title == "Open Mission");
     record.saveFolder = folder;

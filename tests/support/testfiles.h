@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QProcess>
@@ -34,4 +35,10 @@ inline void withoutDisplay(QProcess &process)
     for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
         env.remove(name);
     process.setProcessEnvironment(env);
+}
+
+// The root drive as the drive list shows it: "/" or "C:\".
+inline QString rootDrive()
+{
+    return QDir::toNativeSeparators(QDir::rootPath());
 }
