@@ -10,8 +10,11 @@
 #include "framefit.h"
 #include "labelsizer.h"
 #include "missionbrief.h"
+#include "missiondocument.h"
+#include "missionopener.h"
 #include "multilinetext.h"
 #include "pause.h"
+#include "picturebrowser.h"
 #include "picturesizeboxes.h"
 #include "twips.h"
 
@@ -45,7 +48,7 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     // its size and its place on the screen.
     m_client = named(new QWidget(this), "clientArea");
     buildMenuBar();
-    buildWindow();
+    setupForm(m_client);
     wireCommands();
     // The controls start empty and take the starting values of the record.
     setBrief(MissionBrief());
@@ -62,9 +65,12 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     setFixedSize(client.width(), client.height() + menuHeight);
 
     wirePreview();
-    setAcceptDrops(true);
-    catchMissionDrops();
-    m_startBrief = m_savedBrief = brief();
+    m_document = new MissionDocument(
+        [this](FieldRef field, MissionBrief &brief) { readField(field, brief); }, this);
+    wireDocument();
+    m_opener = new MissionOpener(this, *m_document, m_prompter);
+    connect(m_opener, &MissionOpener::missionRead, this, &frmMain::putOpenedMission);
+    m_document->started(brief());
 
     txtMission->setFocus();
 }
@@ -87,28 +93,88 @@ bool frmMain::load(const QString &iniPath, QString *error)
                                    m_prompter, iniPath, this);
     if (!m_folders->load(error))
         return false;
-    m_startBrief = m_savedBrief = brief();
+    m_document->started(brief());
     return true;
 }
 
 MissionBrief frmMain::brief() const
 {
     MissionBrief b;
-    b.missionName = txtMission->text();
-    b.overviewText = crlfText(txtOverview);
-    b.pictureSource = Text1->text();
-    b.pictureWidth = txtPicWidth->text();
-    b.pictureHeight = txtPicHeight->text();
-    b.notesText = crlfText(txtHeader);
-    b.briefingText = crlfText(txtBriefing);
-    b.objectives.clear();
-    for (int i = 0; i < List1->count(); ++i)
-        b.objectives.append(List1->item(i)->text());
-    b.objectiveCount = Label16->text();
-    for (std::size_t i = 0; i < b.endings.size(); ++i)
-        b.endings[i] = { txtEndHeader[i]->text(), txtEndBody[i]->text() };
+    for (const FieldRef field : recordFields())
+        readField(field, b);
     b.saveFolder = txtDirectory->text();
     return b;
+}
+
+void frmMain::readField(FieldRef field, MissionBrief &b) const
+{
+    const auto ending = std::size_t(qBound(1, field.index, 6) - 1);
+    switch (field.field) {
+    case MissionField::MissionName:
+        b.missionName = txtMission->text();
+        break;
+    case MissionField::Overview:
+        b.overviewText = crlfText(txtOverview);
+        break;
+    case MissionField::PictureSource:
+        b.pictureSource = Text1->text();
+        break;
+    case MissionField::PictureWidth:
+        b.pictureWidth = txtPicWidth->text();
+        break;
+    case MissionField::PictureHeight:
+        b.pictureHeight = txtPicHeight->text();
+        break;
+    case MissionField::Notes:
+        b.notesText = crlfText(txtHeader);
+        break;
+    case MissionField::Briefing:
+        b.briefingText = crlfText(txtBriefing);
+        break;
+    case MissionField::Objective:
+        b.objectives.clear();
+        for (int i = 0; i < List1->count(); ++i)
+            b.objectives.append(List1->item(i)->text());
+        b.objectiveCount = Label16->text();
+        break;
+    case MissionField::EndHeader:
+        b.endings[ending].header = txtEndHeader[ending]->text();
+        break;
+    case MissionField::EndDescription:
+        b.endings[ending].description = txtEndBody[ending]->text();
+        break;
+    }
+}
+
+// Every control that holds a field of the record tells the document when it
+// changes, typed or set by code.
+void frmMain::wireDocument()
+{
+    const auto report = [document = m_document](FieldRef field) {
+        return [document, field] { document->fieldEdited(field); };
+    };
+    const std::pair<QLineEdit *, MissionField> lines[] {
+        { txtMission, MissionField::MissionName },
+        { Text1, MissionField::PictureSource },
+        { txtPicWidth, MissionField::PictureWidth },
+        { txtPicHeight, MissionField::PictureHeight },
+    };
+    for (const auto &[line, field] : lines)
+        connect(line, &QLineEdit::textChanged, m_document, report({ field }));
+    for (int n = 1; n <= 6; ++n) {
+        connect(txtEndHeader[std::size_t(n - 1)], &QLineEdit::textChanged, m_document,
+                report({ MissionField::EndHeader, n }));
+        connect(txtEndBody[std::size_t(n - 1)], &QLineEdit::textChanged, m_document,
+                report({ MissionField::EndDescription, n }));
+    }
+    const std::pair<QPlainTextEdit *, MissionField> texts[] {
+        { txtOverview, MissionField::Overview },
+        { txtHeader, MissionField::Notes },
+        { txtBriefing, MissionField::Briefing },
+    };
+    for (const auto &[text, field] : texts)
+        connect(text, &QPlainTextEdit::textChanged, m_document, report({ field }));
+    connectItemChanges(List1, m_document, report({ MissionField::Objective }));
 }
 
 void frmMain::setBrief(const MissionBrief &b)
@@ -140,10 +206,11 @@ void frmMain::createFiles()
         List1->setCurrentRow(List1->count() - 1);
         List1->setFocus();
     };
+    const MissionBrief record = brief();
     const CreateFilesOutcome outcome
-        = ::createFiles(brief(), m_prompter, nativePathStyle(), selectLastObjective);
+        = ::createFiles(record, m_prompter, nativePathStyle(), selectLastObjective);
     if (outcome.result == CreateFilesOutcome::Result::Written)
-        m_savedBrief = brief();
+        m_document->written(record);
     if (outcome.field)
         showField(*outcome.field);
 }
@@ -204,6 +271,27 @@ void frmMain::showField(FieldRef ref, int from, int to)
         selectCrlfRange(text, from, to);
 }
 
+void frmMain::openMission(const QString &folder)
+{
+    m_opener->open(folder);
+}
+
+void frmMain::setFolderChooser(FolderChooser chooser)
+{
+    m_opener->setFolderChooser(std::move(chooser));
+}
+
+void frmMain::putOpenedMission(const MissionBrief &opened, const QString &folder)
+{
+    setBrief(opened);
+    if (m_folders)
+        m_folders->moveSaveFolder(folder);
+    m_picture->showQuietly(opened.pictureSource);
+    m_document->opened(opened);
+    SSTab1->setCurrentIndex(0);
+    txtMission->setFocus();
+}
+
 void frmMain::Pause(double seconds)
 {
     m_pause(seconds);
@@ -227,11 +315,6 @@ void frmMain::autoSizeLabels(std::initializer_list<QLabel *> labels)
 {
     for (QLabel *label : labels)
         LabelSizer::track(label);
-}
-
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    return missionDropFiltered(event) || QWidget::eventFilter(watched, event);
 }
 
 QList<QWidget *> frmMain::tabOrder() const

@@ -1,41 +1,30 @@
 #pragma once
 
+#include "mainform.h"
 #include "missionbrief.h"
 #include "missionfield.h"
+#include "missionopener.h"
 #include "pause.h"
 
 #include <QList>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <initializer_list>
 
-class ClickableLabel;
-class PagePreviewDriver;
-class DriveList;
-class FileList;
-class FolderList;
-class ImageBox;
+class FolderSettings;
+class MissionDocument;
 class ObjectivesEditor;
+class PagePreviewDriver;
 class PictureBrowser;
 class PictureSizeBoxes;
 class Prompter;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMenuBar;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QStyle;
-class QTabWidget;
-class FolderSettings;
 
 // The main window. It holds every field of the mission as a control and hands
 // the controls each command needs to the rule that carries it out.
-class frmMain : public QWidget
+class frmMain : public QWidget, private MainForm
 {
     Q_OBJECT
 public:
@@ -56,8 +45,8 @@ public:
     // the size boxes' change handling runs and the count follows the list.
     void setBrief(const MissionBrief &brief);
 
-    // "Create Files": checks and writes the pages, then shows the tab and
-    // focus the outcome asks for.
+    // "Create Files": checks and writes the pages, or takes the user to the
+    // field a check refused.
     void createFiles();
 
     // "Preview Pages": opens the one page preview beside the window, or
@@ -67,15 +56,16 @@ public:
     // field show, and the field takes the focus with [from, to) selected when
     // given, counted in the field's text as the record holds it.
     void showField(FieldRef ref, int from = -1, int to = -1);
-    // Opens the mission whose pages are in folder (the command line, a drop
-    // and "Open Mission..." come here): the pages fill every field and folder
+    // Opens the mission whose pages are in folder, as the command line, a
+    // drop and "Open Mission..." do: the pages fill every field and folder
     // becomes the save folder. Boxes tell why when nothing changes.
     void openMission(const QString &folder);
-
-    // Asks for the folder "Open Mission..." opens, starting at start; empty
-    // when the user cancels.
-    using FolderChooser = std::function<QString(QWidget *parent, const QString &start)>;
+    using FolderChooser = MissionOpener::FolderChooser;
     void setFolderChooser(FolderChooser chooser);
+
+    // The mission beyond the controls: the record last written or opened and
+    // the fields edited since.
+    [[nodiscard]] MissionDocument *document() const { return m_document; }
 
     // Waits `seconds` while the window's events go on being handled.
     void Pause(double seconds);
@@ -87,93 +77,20 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenuBar();
-    void buildWindow();
-    void buildOverviewTab(QWidget *page);
-    void buildPictureTabs();
-    void buildBriefingTab(QWidget *page);
-    void buildEndingTabs();
     void wireCommands();
     void wirePreview();
-    void chooseMission();
-    void catchMissionDrops();
-    bool missionDropFiltered(QEvent *event);
+    void wireDocument();
+    void readField(FieldRef field, MissionBrief &brief) const;
+    void putOpenedMission(const MissionBrief &opened, const QString &folder);
     [[nodiscard]] QWidget *fieldControl(FieldRef ref);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_client = nullptr; // the form, below the menu bar
-
-    // Window
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    ImageBox *Image1 = nullptr;
-    ImageBox *Image2 = nullptr;
-    QTabWidget *SSTab1 = nullptr;
-    QPushButton *cmdClear = nullptr;
-    QPushButton *cmdMake = nullptr;
-    QLineEdit *Text1 = nullptr;
-
-    // Tab "Overview"
-    QGroupBox *fraMissionName = nullptr;
-    QLineEdit *txtMission = nullptr;
-    QGroupBox *fraOverview = nullptr;
-    QPlainTextEdit *txtOverview = nullptr;
-    QGroupBox *fraSave = nullptr;
-    QLineEdit *txtDirectory = nullptr;
-    DriveList *Drive1 = nullptr;
-    FolderList *Dir1 = nullptr;
-    QGroupBox *fraPicture = nullptr;
-    QTabWidget *SSTab3 = nullptr;
-    ClickableLabel *Label15 = nullptr;
-
-    // Tab "Picture Source" of SSTab3
-    FolderList *Dir2 = nullptr;
-    FileList *File1 = nullptr;
-
-    // Tab "Picture Properites" of SSTab3
-    QGroupBox *fraPreview = nullptr;
-    ImageBox *imgPicPreview = nullptr;
-    QGroupBox *fraPicprop = nullptr;
-    QLabel *Label20 = nullptr;
-    QLineEdit *txtPicWidth = nullptr;
-    QLabel *Label19 = nullptr;
-    QLineEdit *txtPicHeight = nullptr;
-    ClickableLabel *lblWarning = nullptr;
-    QLabel *Label21 = nullptr;
-    QLabel *lblPicWidth = nullptr;
-    QLabel *Label23 = nullptr;
-    QLabel *lblPicHeight = nullptr;
-
-    // Tab "Briefing"
-    QGroupBox *fraHeader = nullptr;
-    QPlainTextEdit *txtHeader = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command5 = nullptr;
-    QGroupBox *fraBreifing = nullptr;
-    QPlainTextEdit *txtBriefing = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QGroupBox *fraObjectives = nullptr;
-    QLineEdit *txtObjective = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command7 = nullptr;
-    QPushButton *Command6 = nullptr;
-    QListWidget *List1 = nullptr;
-    QLabel *Label17 = nullptr;
-    QLabel *Label16 = nullptr;
-    QTabWidget *SSTab2 = nullptr;
-
-    // Tabs "End 1" to "End 6" of SSTab2: txtEnd1Header .. txtEnd6Header,
-    // txtEnd1Body .. txtEnd6Body.
-    std::array<QLineEdit *, 6> txtEndHeader {};
-    std::array<QLineEdit *, 6> txtEndBody {};
 
     Prompter &m_prompter;
     std::function<void(double)> m_pause;
@@ -181,11 +98,7 @@ private:
     ObjectivesEditor *m_objectives = nullptr;
     PictureSizeBoxes *m_sizes = nullptr;
     PictureBrowser *m_picture = nullptr;
-    QStyle *m_tabStyle = nullptr;
     PagePreviewDriver *m_preview = nullptr;
-    FolderChooser m_chooseFolder;
-    // The record after start-up, and the one last written or opened: texts
-    // that differ from the latter are unsaved.
-    MissionBrief m_startBrief;
-    MissionBrief m_savedBrief;
+    MissionDocument *m_document = nullptr;
+    MissionOpener *m_opener = nullptr;
 };

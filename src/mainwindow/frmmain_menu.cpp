@@ -3,6 +3,7 @@
 #include "frmmain.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenuBar>
 
 namespace {
@@ -25,7 +26,7 @@ void frmMain::buildMenuBar()
 
     QMenu *file = named(m_menuBar->addMenu(tr("&File")), "mnuFile");
     connect(addCommand(file, tr("&Open Mission..."), "mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &frmMain::chooseMission);
+            &QAction::triggered, this, [this] { m_opener->choose(txtDirectory->text()); });
     connect(
         addCommand(file, tr("&Create Files"), "mnuCreateFiles", QKeySequence(Qt::CTRL | Qt::Key_S)),
         &QAction::triggered, this, &frmMain::createFiles);

@@ -1,8 +1,8 @@
 #include "pagepreviewdriver.h"
 
+#include "controls.h"
 #include "frmpagepreview.h"
 
-#include <QAbstractItemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -37,13 +37,7 @@ void PagePreviewDriver::wire()
     for (QPlainTextEdit *text : { c.txtOverview, c.txtHeader, c.txtBriefing })
         connect(text, &QPlainTextEdit::textChanged, this, &PagePreviewDriver::changed);
 
-    const QAbstractItemModel *objectives = c.List1->model();
-    connect(objectives, &QAbstractItemModel::rowsInserted, this, &PagePreviewDriver::changed);
-    connect(objectives, &QAbstractItemModel::rowsRemoved, this, &PagePreviewDriver::changed);
-    connect(objectives, &QAbstractItemModel::rowsMoved, this, &PagePreviewDriver::changed);
-    connect(objectives, &QAbstractItemModel::dataChanged, this, &PagePreviewDriver::changed);
-    connect(objectives, &QAbstractItemModel::modelReset, this, &PagePreviewDriver::changed);
-    connect(objectives, &QAbstractItemModel::layoutChanged, this, &PagePreviewDriver::changed);
+    connectItemChanges(c.List1, this, [this] { changed(); });
 }
 
 void PagePreviewDriver::changed()

@@ -1,7 +1,9 @@
 #include "controls.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 
 QFont namedFont(const QString &family, double pointSize, QFont::Weight weight)
 {
@@ -57,4 +59,16 @@ void setTextColor(QWidget *widget, const QColor &color)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
     widget->setPalette(palette);
+}
+
+void connectItemChanges(const QListWidget *list, const QObject *context,
+                        const std::function<void()> &changed)
+{
+    const QAbstractItemModel *items = list->model();
+    QObject::connect(items, &QAbstractItemModel::rowsInserted, context, changed);
+    QObject::connect(items, &QAbstractItemModel::rowsRemoved, context, changed);
+    QObject::connect(items, &QAbstractItemModel::rowsMoved, context, changed);
+    QObject::connect(items, &QAbstractItemModel::dataChanged, context, changed);
+    QObject::connect(items, &QAbstractItemModel::modelReset, context, changed);
+    QObject::connect(items, &QAbstractItemModel::layoutChanged, context, changed);
 }

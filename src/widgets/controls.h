@@ -3,8 +3,12 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+
 class QColor;
 class QLabel;
+class QListWidget;
+class QObject;
 class QWidget;
 
 // The fonts the layouts name are asked for by name; registerFontSubstitutes()
@@ -30,3 +34,8 @@ void describe(QWidget *widget, const QString &accessibleName, const QString &tip
 // A label whose caption is also its accessible name.
 [[nodiscard]] QLabel *captionLabel(QWidget *parent, const char *name, const QString &text);
 void setTextColor(QWidget *widget, const QColor &color);
+
+// Calls changed whenever the list's items change in any way, while context
+// lives: no one signal of the list's model tells them all.
+void connectItemChanges(const QListWidget *list, const QObject *context,
+                        const std::function<void()> &changed);

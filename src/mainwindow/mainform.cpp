@@ -1,9 +1,10 @@
+#include "mainform.h"
+
 #include "clickablelabel.h"
 #include "controls.h"
 #include "drivelist.h"
 #include "filelist.h"
 #include "folderlist.h"
-#include "frmmain.h"
 #include "imagebox.h"
 #include "missionfolder.h"
 #include "twips.h"
@@ -110,11 +111,10 @@ QWidget *tabPage(QTabWidget *tabs, const QString &caption)
 
 } // namespace
 
-void frmMain::buildWindow()
+void MainForm::setupForm(QWidget *client)
 {
     m_tabStyle = new CompactTabStyle;
-    m_tabStyle->setParent(this);
-    QWidget *client = m_client;
+    m_tabStyle->setParent(client);
     Label1 = named(new QLabel(tr("Varnholt"), client), "Label1");
     Label1->setFont(tahoma(18, true));
     Label2 = named(new QLabel(tr("Quillmark"), client), "Label2");
@@ -160,7 +160,7 @@ void frmMain::buildWindow()
     buildBriefingTab(briefing);
 }
 
-void frmMain::buildOverviewTab(QWidget *page)
+void MainForm::buildOverviewTab(QWidget *page)
 {
     fraMissionName = named(new QGroupBox(tr("Mission Name"), page), "fraMissionName");
     txtMission = lineEdit({}, "txtMission", fraMissionName);
@@ -212,7 +212,7 @@ void frmMain::buildOverviewTab(QWidget *page)
     buildPictureTabs();
 }
 
-void frmMain::buildPictureTabs()
+void MainForm::buildPictureTabs()
 {
     QWidget *source = tabPage(SSTab3, tr("Picture Source"));
     QWidget *properties = tabPage(SSTab3, tr("Picture Properites"));
@@ -275,7 +275,7 @@ void frmMain::buildPictureTabs()
     });
 }
 
-void frmMain::buildBriefingTab(QWidget *page)
+void MainForm::buildBriefingTab(QWidget *page)
 {
     fraHeader = named(new QGroupBox(tr("Mission Notes"), page), "fraHeader");
     txtHeader = multiLine("txtHeader", fraHeader);
@@ -338,7 +338,7 @@ void frmMain::buildBriefingTab(QWidget *page)
     buildEndingTabs();
 }
 
-void frmMain::buildEndingTabs()
+void MainForm::buildEndingTabs()
 {
     for (int i = 0; i < 6; ++i) {
         const QString n = QString::number(i + 1);

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "missionbrief.h"
+#include "missionfield.h"
+
+#include <QList>
+#include <QObject>
+
+#include <bitset>
+#include <functional>
+
+// Every field of the record one by one, in the order the window shows them;
+// the objectives are one field, index 0: the list with its count.
+[[nodiscard]] const QList<FieldRef> &recordFields();
+
+// Whether a and b hold the same text in that field of recordFields().
+[[nodiscard]] bool sameField(const MissionBrief &a, const MissionBrief &b, FieldRef field);
+
+// The mission beyond the window's controls: the record it started with, the
+// record last written or opened, and which fields were edited since then.
+// The window tells it of every edit and reads a field for it on demand, so
+// asking whether the texts are unwritten reads only the edited fields.
+class MissionDocument : public QObject
+{
+    Q_OBJECT
+public:
+    // Reads one field of recordFields() from the window into the record.
+    using FieldReader = std::function<void(FieldRef, MissionBrief &)>;
+
+    explicit MissionDocument(FieldReader read, QObject *parent = nullptr);
+
+    // The record after start-up: a missing page of an opened mission leaves
+    // its fields at these values.
+    [[nodiscard]] const MissionBrief &start() const { return m_start; }
+    // The record last written or opened; the starting one before either.
+    [[nodiscard]] const MissionBrief &record() const { return m_record; }
+    [[nodiscard]] QString folder() const { return m_record.saveFolder; }
+
+    // Fields edited since the last write or open, in the window's order.
+    [[nodiscard]] QList<FieldRef> editedFields() const;
+    // Whether the window's texts differ from record(); the save folder is
+    // remembered on its own and does not count.
+    [[nodiscard]] bool isUnwritten() const;
+
+    void started(const MissionBrief &brief);
+    void written(const MissionBrief &brief);
+    void opened(const MissionBrief &brief);
+    void fieldEdited(FieldRef field);
+
+Q_SIGNALS:
+    void edited(FieldRef field);
+    // True at the first edit after a write or open, false at the write or
+    // open after edits.
+    void editedChanged(bool edited);
+
+private:
+    void setRecord(const MissionBrief &brief);
+
+    FieldReader m_read;
+    MissionBrief m_start;
+    MissionBrief m_record;
+    std::bitset<20> m_edited;
+};
