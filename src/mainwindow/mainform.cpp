@@ -9,6 +9,7 @@
 #include "missionfolder.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
@@ -115,9 +116,11 @@ void MainForm::setupForm(QWidget *client)
 {
     m_tabStyle = new CompactTabStyle;
     m_tabStyle->setParent(client);
-    Label1 = named(new QLabel(tr("Varnholt"), client), "Label1");
+    Label1
+        = named(new QLabel(QCoreApplication::translate("frmMain", "Varnholt"), client), "Label1");
     Label1->setFont(tahoma(18, true));
-    Label2 = named(new QLabel(tr("Quillmark"), client), "Label2");
+    Label2
+        = named(new QLabel(QCoreApplication::translate("frmMain", "Quillmark"), client), "Label2");
     Label2->setFont(tahoma(12, true));
     for (QLabel *label : { Label1, Label2 }) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -133,17 +136,17 @@ void MainForm::setupForm(QWidget *client)
     Image2->setImage(QImage(QStringLiteral(":/icons/scroll.png")));
 
     SSTab1 = tabWidget("SSTab1", client, m_tabStyle);
-    QWidget *overview = tabPage(SSTab1, tr("Overview"));
-    QWidget *briefing = tabPage(SSTab1, tr("Briefing"));
+    QWidget *overview = tabPage(SSTab1, QCoreApplication::translate("frmMain", "Overview"));
+    QWidget *briefing = tabPage(SSTab1, QCoreApplication::translate("frmMain", "Briefing"));
 
-    cmdClear = button(tr("Clear All"), "cmdClear", client);
-    describe(cmdClear, {}, tr("Clear ALL fields"));
-    cmdMake = button(tr("Create Files"), "cmdMake", client);
-    describe(cmdMake, {}, tr("Create files"));
+    cmdClear = button(QCoreApplication::translate("frmMain", "Clear All"), "cmdClear", client);
+    describe(cmdClear, {}, QCoreApplication::translate("frmMain", "Clear ALL fields"));
+    cmdMake = button(QCoreApplication::translate("frmMain", "Create Files"), "cmdMake", client);
+    describe(cmdMake, {}, QCoreApplication::translate("frmMain", "Create files"));
     cmdMake->setDefault(true);
 
     Text1 = lineEdit({}, "Text1", client);
-    describe(Text1, tr("Picture Source"));
+    describe(Text1, QCoreApplication::translate("frmMain", "Picture Source"));
 
     Twips::place({
         { Label1, 487, 0, 4560, 435 },
@@ -162,28 +165,36 @@ void MainForm::setupForm(QWidget *client)
 
 void MainForm::buildOverviewTab(QWidget *page)
 {
-    fraMissionName = named(new QGroupBox(tr("Mission Name"), page), "fraMissionName");
+    fraMissionName
+        = named(new QGroupBox(QCoreApplication::translate("frmMain", "Mission Name"), page),
+                "fraMissionName");
     txtMission = lineEdit({}, "txtMission", fraMissionName);
     txtMission->setFont(arialNarrow(12));
-    describe(txtMission, tr("Mission Name"), tr("Enter the mission name"));
+    describe(txtMission, QCoreApplication::translate("frmMain", "Mission Name"),
+             QCoreApplication::translate("frmMain", "Enter the mission name"));
 
-    fraOverview = named(new QGroupBox(tr("Overview"), page), "fraOverview");
+    fraOverview = named(new QGroupBox(QCoreApplication::translate("frmMain", "Overview"), page),
+                        "fraOverview");
     txtOverview = multiLine("txtOverview", fraOverview);
-    describe(txtOverview, tr("Overview Text"), tr("Give brief description of mission"));
+    describe(txtOverview, QCoreApplication::translate("frmMain", "Overview Text"),
+             QCoreApplication::translate("frmMain", "Give brief description of mission"));
 
-    fraSave = named(new QGroupBox(tr("Save to..."), page), "fraSave");
+    fraSave = named(new QGroupBox(QCoreApplication::translate("frmMain", "Save to..."), page),
+                    "fraSave");
     txtDirectory = lineEdit({}, "txtDirectory", fraSave);
     txtDirectory->setFont(arialNarrow(12));
-    describe(txtDirectory, tr("Save Folder"));
+    describe(txtDirectory, QCoreApplication::translate("frmMain", "Save Folder"));
     Drive1 = named(new DriveList(fraSave), "Drive1");
-    describe(Drive1, tr("Drive"));
+    describe(Drive1, QCoreApplication::translate("frmMain", "Drive"));
     Dir1 = named(new FolderList(fraSave), "Dir1");
-    describe(Dir1, tr("Save Folder List"));
+    describe(Dir1, QCoreApplication::translate("frmMain", "Save Folder List"));
 
-    fraPicture = named(new QGroupBox(tr("Picture"), page), "fraPicture");
+    fraPicture = named(new QGroupBox(QCoreApplication::translate("frmMain", "Picture"), page),
+                       "fraPicture");
     SSTab3 = tabWidget("SSTab3", fraPicture, m_tabStyle);
 
-    Label15 = named(new ClickableLabel(tr("About"), page), "Label15");
+    Label15 = named(new ClickableLabel(QCoreApplication::translate("frmMain", "About"), page),
+                    "Label15");
     Label15->setFont(newsGothic(12, true));
     Label15->setAlignment(Qt::AlignCenter);
     Label15->setFrameShape(QFrame::Box);
@@ -214,31 +225,40 @@ void MainForm::buildOverviewTab(QWidget *page)
 
 void MainForm::buildPictureTabs()
 {
-    QWidget *source = tabPage(SSTab3, tr("Picture Source"));
-    QWidget *properties = tabPage(SSTab3, tr("Picture Properites"));
+    QWidget *source = tabPage(SSTab3, QCoreApplication::translate("frmMain", "Picture Source"));
+    QWidget *properties
+        = tabPage(SSTab3, QCoreApplication::translate("frmMain", "Picture Properites"));
 
     Dir2 = named(new FolderList(source), "Dir2");
-    describe(Dir2, tr("Picture Folder List"));
+    describe(Dir2, QCoreApplication::translate("frmMain", "Picture Folder List"));
     File1 = named(new FileList(source), "File1");
-    describe(File1, tr("Picture Files"));
+    describe(File1, QCoreApplication::translate("frmMain", "Picture Files"));
 
-    fraPreview = named(new QGroupBox(tr("Picture Preview"), properties), "fraPreview");
+    fraPreview = named(
+        new QGroupBox(QCoreApplication::translate("frmMain", "Picture Preview"), properties),
+        "fraPreview");
     imgPicPreview = named(new ImageBox(fraPreview), "imgPicPreview");
     imgPicPreview->setStretch(true);
     imgPicPreview->setBorder(true);
-    describe(imgPicPreview, tr("Picture Preview"));
+    describe(imgPicPreview, QCoreApplication::translate("frmMain", "Picture Preview"));
 
-    fraPicprop = named(new QGroupBox(tr("Picture Properties"), properties), "fraPicprop");
-    Label20 = transparentLabel(tr("Width:"), "Label20", fraPicprop);
+    fraPicprop = named(
+        new QGroupBox(QCoreApplication::translate("frmMain", "Picture Properties"), properties),
+        "fraPicprop");
+    Label20
+        = transparentLabel(QCoreApplication::translate("frmMain", "Width:"), "Label20", fraPicprop);
     txtPicWidth = lineEdit({}, "txtPicWidth", fraPicprop);
     txtPicWidth->setMaxLength(4);
-    describe(txtPicWidth, tr("Picture Width"));
-    Label19 = transparentLabel(tr("Height:"), "Label19", fraPicprop);
+    describe(txtPicWidth, QCoreApplication::translate("frmMain", "Picture Width"));
+    Label19 = transparentLabel(QCoreApplication::translate("frmMain", "Height:"), "Label19",
+                               fraPicprop);
     txtPicHeight = lineEdit({}, "txtPicHeight", fraPicprop);
     txtPicHeight->setMaxLength(4);
-    describe(txtPicHeight, tr("Picture Height"));
+    describe(txtPicHeight, QCoreApplication::translate("frmMain", "Picture Height"));
 
-    lblWarning = named(new ClickableLabel(tr("Warning!"), fraPicprop), "lblWarning");
+    lblWarning
+        = named(new ClickableLabel(QCoreApplication::translate("frmMain", "Warning!"), fraPicprop),
+                "lblWarning");
     lblWarning->setFont(namedFont(QStringLiteral("Arial"), 8.25, QFont::Bold));
     lblWarning->setAlignment(Qt::AlignCenter);
     lblWarning->setAutoFillBackground(true);
@@ -248,9 +268,10 @@ void MainForm::buildPictureTabs()
     lblWarning->setPalette(warning);
     lblWarning->hide();
 
-    Label21 = transparentLabel(tr("Size:"), "Label21", fraPicprop);
+    Label21
+        = transparentLabel(QCoreApplication::translate("frmMain", "Size:"), "Label21", fraPicprop);
     lblPicWidth = named(new QLabel(fraPicprop), "lblPicWidth");
-    Label23 = transparentLabel(tr("x"), "Label23", fraPicprop);
+    Label23 = transparentLabel(QCoreApplication::translate("frmMain", "x"), "Label23", fraPicprop);
     lblPicHeight = transparentLabel({}, "lblPicHeight", fraPicprop);
 
     Twips::place(
@@ -277,34 +298,51 @@ void MainForm::buildPictureTabs()
 
 void MainForm::buildBriefingTab(QWidget *page)
 {
-    fraHeader = named(new QGroupBox(tr("Mission Notes"), page), "fraHeader");
+    fraHeader = named(new QGroupBox(QCoreApplication::translate("frmMain", "Mission Notes"), page),
+                      "fraHeader");
     txtHeader = multiLine("txtHeader", fraHeader);
-    describe(txtHeader, tr("Mission Notes Text"), tr("Handwritten mission notes"));
-    Command4 = button(tr("Add Linebreak"), "Command4", fraHeader);
-    Command5 = button(tr("Insert Marker"), "Command5", fraHeader);
+    describe(txtHeader, QCoreApplication::translate("frmMain", "Mission Notes Text"),
+             QCoreApplication::translate("frmMain", "Handwritten mission notes"));
+    Command4
+        = button(QCoreApplication::translate("frmMain", "Add Linebreak"), "Command4", fraHeader);
+    Command5
+        = button(QCoreApplication::translate("frmMain", "Insert Marker"), "Command5", fraHeader);
 
-    fraBreifing = named(new QGroupBox(tr("Mission Briefing"), page), "fraBreifing");
+    fraBreifing
+        = named(new QGroupBox(QCoreApplication::translate("frmMain", "Mission Briefing"), page),
+                "fraBreifing");
     txtBriefing = multiLine("txtBriefing", fraBreifing);
-    describe(txtBriefing, tr("Mission Briefing Text"), tr("Briefing on the mission"));
-    Command1 = button(tr("Add Linebreak"), "Command1", fraBreifing);
-    Command3 = button(tr("Insert Marker"), "Command3", fraBreifing);
+    describe(txtBriefing, QCoreApplication::translate("frmMain", "Mission Briefing Text"),
+             QCoreApplication::translate("frmMain", "Briefing on the mission"));
+    Command1
+        = button(QCoreApplication::translate("frmMain", "Add Linebreak"), "Command1", fraBreifing);
+    Command3
+        = button(QCoreApplication::translate("frmMain", "Insert Marker"), "Command3", fraBreifing);
     for (QPushButton *b : { Command4, Command5, Command1, Command3 })
         b->setFont(newsGothic(8.25));
 
-    fraObjectives = named(new QGroupBox(tr("Objectives"), page), "fraObjectives");
+    fraObjectives = named(new QGroupBox(QCoreApplication::translate("frmMain", "Objectives"), page),
+                          "fraObjectives");
     txtObjective = lineEdit({}, "txtObjective", fraObjectives);
     txtObjective->setFont(arialNarrow(12));
-    describe(txtObjective, tr("New Objective"), tr("Objective to add to the mission"));
-    Command2 = button(tr("Add Objective"), "Command2", fraObjectives);
-    describe(Command2, {}, tr("Add the current objective"));
-    Command7 = button(tr("Edit Objective"), "Command7", fraObjectives);
-    Command6 = button(tr("Clear Objectives"), "Command6", fraObjectives);
+    describe(txtObjective, QCoreApplication::translate("frmMain", "New Objective"),
+             QCoreApplication::translate("frmMain", "Objective to add to the mission"));
+    Command2 = button(QCoreApplication::translate("frmMain", "Add Objective"), "Command2",
+                      fraObjectives);
+    describe(Command2, {}, QCoreApplication::translate("frmMain", "Add the current objective"));
+    Command7 = button(QCoreApplication::translate("frmMain", "Edit Objective"), "Command7",
+                      fraObjectives);
+    Command6 = button(QCoreApplication::translate("frmMain", "Clear Objectives"), "Command6",
+                      fraObjectives);
     for (QPushButton *b : { Command2, Command7, Command6 })
         b->setFont(newsGothic(9));
     List1 = named(new QListWidget(fraObjectives), "List1");
     List1->setFont(arialNarrow(9.75));
-    describe(List1, tr("Objectives List"), tr("List of current missions.  Double click to remove"));
-    Label17 = transparentLabel(tr("Total Objectives:"), "Label17", fraObjectives);
+    describe(List1, QCoreApplication::translate("frmMain", "Objectives List"),
+             QCoreApplication::translate("frmMain",
+                                         "List of current missions.  Double click to remove"));
+    Label17 = transparentLabel(QCoreApplication::translate("frmMain", "Total Objectives:"),
+                               "Label17", fraObjectives);
     Label17->setFont(tahoma(9.75));
     Label16 = named(new QLabel(fraObjectives), "Label16");
     Label16->setFont(tahoma(9.75));
@@ -342,17 +380,19 @@ void MainForm::buildEndingTabs()
 {
     for (int i = 0; i < 6; ++i) {
         const QString n = QString::number(i + 1);
-        QWidget *page = tabPage(SSTab2, tr("End %1").arg(n));
-        auto *headerLabel = transparentLabel(tr("Header:"), "", page);
+        QWidget *page = tabPage(SSTab2, QCoreApplication::translate("frmMain", "End %1").arg(n));
+        auto *headerLabel
+            = transparentLabel(QCoreApplication::translate("frmMain", "Header:"), "", page);
         headerLabel->setObjectName(QStringLiteral("Label%1").arg(3 + 2 * i));
         auto *header = lineEdit({}, "", page);
         header->setObjectName(QStringLiteral("txtEnd%1Header").arg(n));
-        describe(header, tr("End %1 Header").arg(n));
-        auto *bodyLabel = transparentLabel(tr("Description:"), "", page);
+        describe(header, QCoreApplication::translate("frmMain", "End %1 Header").arg(n));
+        auto *bodyLabel
+            = transparentLabel(QCoreApplication::translate("frmMain", "Description:"), "", page);
         bodyLabel->setObjectName(QStringLiteral("Label%1").arg(4 + 2 * i));
         auto *body = lineEdit({}, "", page);
         body->setObjectName(QStringLiteral("txtEnd%1Body").arg(n));
-        describe(body, tr("End %1 Description").arg(n));
+        describe(body, QCoreApplication::translate("frmMain", "End %1 Description").arg(n));
         Twips::place(
             {
                 { headerLabel, 120, 360, 615, 255 },

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
-
 #include <array>
 
 class ClickableLabel;
@@ -25,8 +23,6 @@ class QWidget;
 // own private members; the form holds no behaviour and no values.
 class MainForm
 {
-    Q_DECLARE_TR_FUNCTIONS(frmMain)
-
 protected:
     void setupForm(QWidget *client);
 
