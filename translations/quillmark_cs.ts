@@ -184,6 +184,13 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     </message>
 </context>
 <context>
+    <name>MissionOpener</name>
+    <message>
+        <source>Open Mission</source>
+        <translation>Otevřít misi</translation>
+    </message>
+</context>
+<context>
     <name>ObjectivesEditor</name>
     <message>
         <source>Must enter objective</source>
@@ -756,10 +763,6 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     <message>
         <source>&amp;About Quillmark</source>
         <translation>&amp;O programu Quillmark</translation>
-    </message>
-    <message>
-        <source>Open Mission</source>
-        <translation>Otevřít misi</translation>
     </message>
 </context>
 <context>
