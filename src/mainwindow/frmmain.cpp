@@ -142,8 +142,10 @@ void frmMain::createFiles()
     };
     const CreateFilesOutcome outcome
         = ::createFiles(brief(), m_prompter, nativePathStyle(), selectLastObjective);
-    if (outcome.result == CreateFilesOutcome::Result::Written)
+    if (outcome.result == CreateFilesOutcome::Result::Written) {
         m_savedBrief = brief();
+        (void)keepDraft();
+    }
     if (outcome.field)
         showField(*outcome.field);
 }

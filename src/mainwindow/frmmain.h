@@ -13,6 +13,7 @@
 
 class ClickableLabel;
 class PagePreviewDriver;
+class DraftStore;
 class DriveList;
 class FileList;
 class FolderList;
@@ -30,6 +31,8 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QStyle;
+class QAction;
+class QTimer;
 class QTabWidget;
 class FolderSettings;
 
@@ -77,6 +80,11 @@ public:
     using FolderChooser = std::function<QString(QWidget *parent, const QString &start)>;
     void setFolderChooser(FolderChooser chooser);
 
+    // Where the window keeps its unwritten texts; none keeps nothing.
+    void setDraftStore(DraftStore *drafts);
+    // "Recover Texts...": the drafts, one of which may replace the texts.
+    void recoverTexts();
+
     // Waits `seconds` while the window's events go on being handled.
     void Pause(double seconds);
 
@@ -105,6 +113,12 @@ private:
     void catchMissionDrops();
     bool missionDropFiltered(QEvent *event);
     [[nodiscard]] QWidget *fieldControl(FieldRef ref);
+    void watchTexts();
+    bool keepDraft();
+    // Keeps the unwritten texts as a draft of their own, before they are
+    // replaced. False when they could not be kept.
+    bool setTextsAside();
+    void updateRecoverCommand();
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
     QMenuBar *m_menuBar = nullptr;
@@ -184,6 +198,9 @@ private:
     QStyle *m_tabStyle = nullptr;
     PagePreviewDriver *m_preview = nullptr;
     FolderChooser m_chooseFolder;
+    DraftStore *m_drafts = nullptr;
+    QTimer *m_draftTimer = nullptr;
+    QAction *m_recoverAction = nullptr;
     // The record after start-up, and the one last written or opened: texts
     // that differ from the latter are unsaved.
     MissionBrief m_startBrief;

@@ -1,3 +1,4 @@
+#include "draftstore.h"
 #include "foldersettings.h"
 #include "frmmain.h"
 #include "openmission.h"
@@ -27,15 +28,22 @@ QString droppedMission(const QMimeData *data)
 
 void frmMain::openMission(const QString &folder)
 {
+    // Unwritten texts become a draft of their own; only where none can be
+    // kept is the user asked before they are replaced.
+    const bool unsaved = !sameTexts(brief(), m_savedBrief);
+    const bool kept = unsaved && keepDraft();
     const std::optional<MissionBrief> opened
-        = readMissionToOpen(folder, m_startBrief, !sameTexts(brief(), m_savedBrief), m_prompter);
+        = readMissionToOpen(folder, m_startBrief, unsaved && !kept, m_prompter);
     if (!opened)
         return;
+    if (kept)
+        m_drafts->setAside();
     setBrief(*opened);
     if (m_folders)
         m_folders->moveSaveFolder(folder);
     m_picture->showQuietly(opened->pictureSource);
     m_savedBrief = brief();
+    (void)keepDraft();
     SSTab1->setCurrentIndex(0);
     txtMission->setFocus();
 }
