@@ -230,6 +230,9 @@ void TestFolderSettings::folderTheFileCannotHoldIsNotRemembered_data()
 
 void TestFolderSettings::folderTheFileCannotHoldIsNotRemembered()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows folder names cannot hold a double quote or a line break");
+#endif
     QFETCH(QString, name);
     const QString folder = m_mission + QLatin1Char('/') + name;
     QVERIFY(QDir().mkpath(folder + QStringLiteral("/sub")));
