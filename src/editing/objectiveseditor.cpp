@@ -127,6 +127,10 @@ void ObjectivesEditor::editObjective()
             dialog->windowHandle()->setTransientParent(main);
     }
     dialog->show();
+    // Under a window manager a new window need not get the keyboard, which
+    // would stay with the disabled main window.
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void ObjectivesEditor::clearObjectives()

@@ -49,8 +49,8 @@ public:
     // field a check refused.
     void createFiles();
 
-    // "Preview Pages": opens the one page preview beside the window, or
-    // raises it.
+    // "Preview Pages": shows the one page preview beside the window without
+    // taking the keyboard, or hides it when it is shown and active.
     void openPagePreview();
     // Takes the user to a field: the window comes up, the tabs that hold the
     // field show, and the field takes the focus with [from, to) selected when

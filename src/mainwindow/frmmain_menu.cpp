@@ -35,8 +35,10 @@ void frmMain::buildMenuBar()
             &QAction::triggered, this, &QWidget::close);
 
     QMenu *view = named(m_menuBar->addMenu(tr("&View")), "mnuView");
-    connect(addCommand(view, tr("&Preview Pages"), "mnuPreview", QKeySequence(Qt::Key_F5)),
-            &QAction::triggered, this, &frmMain::openPagePreview);
+    QAction *preview
+        = addCommand(view, tr("&Preview Pages"), "mnuPreview", QKeySequence(Qt::Key_F5));
+    preview->setCheckable(true);
+    connect(preview, &QAction::triggered, this, &frmMain::openPagePreview);
 
     QMenu *help = named(m_menuBar->addMenu(tr("&Help")), "mnuHelp");
     connect(addCommand(help, tr("&About Quillmark"), "mnuAbout"), &QAction::triggered, this,

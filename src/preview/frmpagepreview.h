@@ -2,17 +2,20 @@
 
 #include "missionbrief.h"
 #include "pagechecks.h"
+#include "pagelines.h"
+#include "previewbuilder.h"
 
-#include <QByteArray>
-#include <QDateTime>
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <memory>
 
+class ChecksModel;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
+class QSplitter;
 class QStatusBar;
 class QTabWidget;
 class QTextBrowser;
@@ -22,7 +25,8 @@ class QUrl;
 // Both pages as the game will show them, rendered from the bytes "Create
 // Files" would write now, with what will go wrong listed below them. The
 // window reads the record through a callback and points at a field through
-// another, so it knows nothing of the main window.
+// another, so it knows nothing of the main window. Pages are built on a
+// thread of their own: typing never waits for them.
 class frmPagePreview : public QWidget
 {
     Q_OBJECT
@@ -33,6 +37,9 @@ public:
     explicit frmPagePreview(BriefSource brief, FieldShower showField, QWidget *parent = nullptr);
     ~frmPagePreview() override;
 
+    // Takes the size, place, page and splitter the window had when it was
+    // last hidden; false when it has none yet.
+    bool restoreLayout();
     // Puts the window beside `mainWindow`: right of it where the screen
     // allows, else left of it, else over it.
     void placeBeside(const QWidget *mainWindow);
@@ -40,45 +47,61 @@ public:
     // A change of the record: the pages follow once changes pause, so a burst
     // of keystrokes costs one refresh.
     void scheduleRefresh();
-    // Rebuilds the checks and the shown page from the record now.
+    // Rebuilds the checks and the shown page from the record now, on this
+    // thread.
     void refresh();
+    // Where the user writes: the page that holds it is shown, and each
+    // refresh scrolls to that line.
+    void follow(PageLine target);
 
     [[nodiscard]] int refreshCount() const { return m_refreshCount; }
 
 Q_SIGNALS:
     void refreshed();
+    void visibilityChanged(bool visible);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     enum Page { OverviewPage, BriefingPage, PageCount };
 
-    // What a page browser shows: the page's bytes and where its picture
-    // comes from.
-    struct RenderedPage
-    {
-        QByteArray bytes;
-        QString folder;
-        QDateTime pictureTime;
-        bool operator==(const RenderedPage &) const = default;
-    };
-
-    void renderPage(int page);
-    void showChecks(const QList<Finding> &findings);
+    void requestPage(int page, bool now);
+    void apply(const std::shared_ptr<PreviewResult> &result);
+    void scrollToTarget(int page, int position);
+    void scrollTo(int page, int value);
+    void showState();
     void openLink(const QUrl &url);
-    void showFinding(QListWidgetItem *item);
+    void hoverLink(const QUrl &url);
+    void showFinding(const QModelIndex &index);
+    void saveLayout() const;
+    [[nodiscard]] PreviewJob job(int page);
 
+    QLabel *lblPageState = nullptr;
+    QSplitter *splPreview = nullptr;
     QTabWidget *tabPages = nullptr;
     std::array<QTextBrowser *, PageCount> m_browsers {};
     QLabel *lblChecks = nullptr;
-    QListWidget *lstChecks = nullptr;
+    QListView *lstChecks = nullptr;
     QStatusBar *m_status = nullptr;
 
     BriefSource m_brief;
     FieldShower m_showField;
+    ChecksModel *m_checks = nullptr;
+    PreviewBuilder *m_builder = nullptr;
     QTimer *m_timer = nullptr;
-    MissionBrief m_shown; // the record the pages were last built from
+    QTimer *m_slow = nullptr; // a build that takes long is shown as such
+    quint64 m_generation = 0;
+    std::array<quint64, PageCount> m_pending {};
     std::array<bool, PageCount> m_stale {};
-    std::array<RenderedPage, PageCount> m_rendered {};
-    QDateTime m_pictureTime;
-    QList<Finding> m_findings;
+    std::array<PageSource, PageCount> m_shown {};
+    std::array<std::unique_ptr<PreviewDocument>, PageCount> m_documents {};
+    std::array<int, PageCount> m_wantedScroll { -1, -1 };
+    std::array<bool, PageCount> m_cut {};
+    std::array<bool, PageCount> m_tooComplex {};
+    PageLine m_target;
+    bool m_following = false;
+    bool m_waiting = false; // a build was asked for and has not come back
     int m_refreshCount = 0;
 };
