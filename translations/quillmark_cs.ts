@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>ChecksModel</name>
+    <message>
+        <source>No problems found.</source>
+        <translation>Nebyly nalezeny žádné problémy.</translation>
+    </message>
+</context>
+<context>
     <name>ClearAll</name>
     <message>
         <source>Are you sure you want to clear ALL fields?</source>
@@ -772,24 +779,44 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
         <translation>Náhled stránek</translation>
     </message>
     <message>
-        <source>Overview</source>
-        <translation>Přehled</translation>
-    </message>
-    <message>
-        <source>Briefing</source>
-        <translation>Briefing</translation>
-    </message>
-    <message>
-        <source>%1 Page</source>
-        <translation>Stránka %1</translation>
-    </message>
-    <message>
         <source>Checks</source>
         <translation>Kontroly</translation>
     </message>
     <message>
         <source>Map marker: %1</source>
         <translation>Značka na mapě: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Overview</source>
+        <translation>&amp;Přehled</translation>
+    </message>
+    <message>
+        <source>&amp;Briefing</source>
+        <translation>&amp;Briefing</translation>
+    </message>
+    <message>
+        <source>Overview Page</source>
+        <translation>Stránka přehledu</translation>
+    </message>
+    <message>
+        <source>Briefing Page</source>
+        <translation>Stránka briefingu</translation>
+    </message>
+    <message>
+        <source>C&amp;hecks</source>
+        <translation>&amp;Kontroly</translation>
+    </message>
+    <message>
+        <source>Bringing the page up to date...</source>
+        <translation>Stránka se aktualizuje...</translation>
+    </message>
+    <message>
+        <source>This page is too complex to preview</source>
+        <translation>Tato stránka je příliš složitá pro náhled</translation>
+    </message>
+    <message>
+        <source>This page is too large to preview whole: only its beginning is shown.</source>
+        <translation>Tato stránka je příliš velká pro celý náhled: zobrazuje se jen její začátek.</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,7 @@ PreviewBuilder::PreviewBuilder(QObject *parent)
     , m_thread(new QThread(this))
     , m_worker(new QObject)
 {
-    m_thread->setObjectName(QStringLiteral("page preview"));
+    m_thread->setObjectName(QStringLiteral("pagePreviewBuilder"));
     m_worker->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread->start(QThread::LowPriority);
