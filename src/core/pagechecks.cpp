@@ -88,27 +88,6 @@ template<typename Visit> void forEachText(const MissionBrief &brief, Visit &&vis
     }
 }
 
-bool isInsideFolder(QString path, QString folder, PathStyle style)
-{
-    const bool windows = style == PathStyle::Windows;
-    const QChar separator = windows ? QLatin1Char('\\') : QLatin1Char('/');
-    if (windows) {
-        path.replace(QLatin1Char('/'), separator);
-        folder.replace(QLatin1Char('/'), separator);
-    }
-    // The game takes a relative source from the page's own folder.
-    const bool absolute
-        = path.startsWith(separator) || (windows && path.size() > 1 && path[1] == QLatin1Char(':'));
-    if (!absolute && !path.isEmpty())
-        return path.section(separator, 0, 0) != QLatin1String("..") && !folder.isEmpty();
-    if (folder.isEmpty())
-        return false;
-    if (!folder.endsWith(separator))
-        folder += separator;
-    return path.size() > folder.size()
-        && path.startsWith(folder, windows ? Qt::CaseInsensitive : Qt::CaseSensitive);
-}
-
 QString markupText(const MarkupProblem &problem)
 {
     switch (problem.kind) {

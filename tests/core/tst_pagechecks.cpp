@@ -138,6 +138,12 @@ void TestPageChecks::picture_data()
         << QStringList { "../b.gif", "/m" } << posix << true << "outside";
     QTest::newRow("no save folder")
         << QStringList { "C:\\M\\b", "" } << windows << true << "outside";
+    QTest::newRow("out and in") << QStringList { "../m/b.gif", "/m" } << posix << true << "";
+    QTest::newRow("in and out") << QStringList { "a/../../b", "/m" } << posix << true << "outside";
+    QTest::newRow("dot segments") << QStringList { "./a/./b", "/m/./" } << posix << true << "";
+    QTest::newRow("up") << QStringList { "/m/../e/b", "/m" } << posix << true << "outside";
+    QTest::newRow("sibling") << QStringList { "../m2/b", "/m" } << posix << true << "outside";
+    QTest::newRow("Win up") << QStringList { "..\\M2\\b", "C:\\M" } << windows << true << "outside";
 }
 
 void TestPageChecks::picture()
