@@ -196,6 +196,10 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
         <source>Open Mission</source>
         <translation>Otevřít misi</translation>
     </message>
+    <message>
+        <source>Mission pages (overview.html briefing.html)</source>
+        <translation>Stránky mise (overview.html briefing.html)</translation>
+    </message>
 </context>
 <context>
     <name>ObjectivesEditor</name>
@@ -253,6 +257,22 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     <message>
         <source>Replace the texts in the window with the mission in %1?</source>
         <translation>Nahradit texty v okně misí ze složky %1?</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Složka %1 neexistuje.</translation>
+    </message>
+    <message>
+        <source>%1 is not a mission page. Open overview.html, briefing.html or the folder that holds them.</source>
+        <translation>%1 není stránka mise. Otevřete overview.html, briefing.html nebo složku, ve které jsou.</translation>
+    </message>
+    <message>
+        <source>overview.html was not found in %1: the overview&apos;s fields have their starting values.</source>
+        <translation>Ve složce %1 nebyl nalezen soubor overview.html: pole přehledu mají své výchozí hodnoty.</translation>
+    </message>
+    <message>
+        <source>briefing.html was not found in %1: the briefing&apos;s fields have their starting values.</source>
+        <translation>Ve složce %1 nebyl nalezen soubor briefing.html: pole briefingu mají své výchozí hodnoty.</translation>
     </message>
 </context>
 <context>
@@ -367,6 +387,10 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     <message>
         <source>%1, line %2: expected %3</source>
         <translation>%1, řádek %2: očekáván %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: expected %3, found %4</source>
+        <translation>%1, řádek %2: očekáván %3, nalezen %4</translation>
     </message>
 </context>
 <context>

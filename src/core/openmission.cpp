@@ -58,10 +58,27 @@ QString missionFolderOf(const QString &path)
     return {};
 }
 
-std::optional<MissionBrief> readMissionToOpen(const QString &folder, const MissionBrief &start,
-                                              bool unsavedTexts, Prompter &prompter)
+std::optional<OpenedMission> readMissionToOpen(const QString &path, const MissionBrief &start,
+                                               bool unsavedTexts, Prompter &prompter)
 {
     const QString title = QCoreApplication::translate("OpenMission", "Open Mission");
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        prompter.message(QCoreApplication::translate("OpenMission", "The folder %1 does not exist.")
+                             .arg(QDir::toNativeSeparators(path)),
+                         title, Prompter::Icon::Warning);
+        return std::nullopt;
+    }
+    const QString folder = missionFolderOf(path);
+    if (folder.isEmpty()) {
+        prompter.message(QCoreApplication::translate(
+                             "OpenMission",
+                             "%1 is not a mission page. Open overview.html, briefing.html or the "
+                             "folder that holds them.")
+                             .arg(info.fileName()),
+                         title, Prompter::Icon::Warning);
+        return std::nullopt;
+    }
     const QString shown = QDir::toNativeSeparators(folder);
     const MissionFolderRead read = readMissionFolder(folder);
     if (read.noPages()) {
@@ -88,17 +105,28 @@ std::optional<MissionBrief> readMissionToOpen(const QString &folder, const Missi
             != Prompter::Button::Yes)
         return std::nullopt;
 
-    MissionBrief brief = read.pages.brief;
-    if (!read.pages.hasOverview)
+    OpenedMission opened { read.pages.brief, folder, {} };
+    MissionBrief &brief = opened.brief;
+    if (!read.pages.hasOverview) {
         keepFields(brief, start, &MissionBrief::missionName, &MissionBrief::overviewText,
                    &MissionBrief::pictureSource, &MissionBrief::pictureWidth,
                    &MissionBrief::pictureHeight);
-    if (!read.pages.hasBriefing)
+        opened.notice = QCoreApplication::translate("OpenMission",
+                                                    "overview.html was not found in %1: the "
+                                                    "overview's fields have their starting values.")
+                            .arg(shown);
+    }
+    if (!read.pages.hasBriefing) {
         keepFields(brief, start, &MissionBrief::notesText, &MissionBrief::briefingText,
                    &MissionBrief::objectives, &MissionBrief::objectiveCount,
                    &MissionBrief::endings);
+        opened.notice = QCoreApplication::translate("OpenMission",
+                                                    "briefing.html was not found in %1: the "
+                                                    "briefing's fields have their starting values.")
+                            .arg(shown);
+    }
     brief.saveFolder = shown;
-    return brief;
+    return opened;
 }
 
 bool sameTexts(MissionBrief a, MissionBrief b)

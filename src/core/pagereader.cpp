@@ -118,10 +118,18 @@ public:
             return false;
         PageProblem problem;
         problem.line = int(std::min<qsizetype>(i, INT_MAX - 1) + 1);
-        problem.expected = i < m_lines.count()
-            ? expected
-            : QCoreApplication::translate("PageReader", "%1 (the page ends before it)")
-                  .arg(expected);
+        if (i < m_lines.count()) {
+            problem.expected = expected;
+            constexpr qsizetype shown = 60;
+            const QByteArrayView line = m_lines.raw(i);
+            problem.found = line.isEmpty()
+                ? describeLine(line)
+                : m_lines.text(line.first(std::min(line.size(), shown * 4))).left(shown);
+        } else {
+            problem.expected
+                = QCoreApplication::translate("PageReader", "%1 (the page ends before it)")
+                      .arg(expected);
+        }
         m_problem = problem;
         return false;
     }
@@ -382,8 +390,13 @@ QString describeProblem(const PageProblem &problem)
 {
     const QString page = problem.page == Page::Overview ? QStringLiteral("overview.html")
                                                         : QStringLiteral("briefing.html");
-    return QCoreApplication::translate("PageReader", "%1, line %2: expected %3")
+    if (problem.found.isEmpty())
+        return QCoreApplication::translate("PageReader", "%1, line %2: expected %3")
+            .arg(page)
+            .arg(problem.line)
+            .arg(problem.expected);
+    return QCoreApplication::translate("PageReader", "%1, line %2: expected %3, found %4")
         .arg(page)
         .arg(problem.line)
-        .arg(problem.expected);
+        .arg(problem.expected, problem.found);
 }

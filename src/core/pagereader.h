@@ -14,6 +14,7 @@ struct PageProblem
     enum class Page { Overview, Briefing } page = Page::Overview;
     int line = 0; // counted from 1, as an editor shows it
     QString expected; // what should stand there, as the user reads it
+    QString found; // the start of the line that stands there; empty past the end
 
     bool operator==(const PageProblem &) const = default;
 };

@@ -13,6 +13,7 @@
 #include "missiondocument.h"
 #include "missionopener.h"
 #include "multilinetext.h"
+#include "pagepath.h"
 #include "pause.h"
 #include "picturebrowser.h"
 #include "picturesizeboxes.h"
@@ -68,8 +69,10 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     m_document = new MissionDocument(
         [this](FieldRef field, MissionBrief &brief) { readField(field, brief); }, this);
     wireDocument();
-    m_opener = new MissionOpener(this, *m_document, m_prompter);
+    m_opener = new MissionOpener(this, *m_document, *File1, m_prompter);
     connect(m_opener, &MissionOpener::missionRead, this, &frmMain::putOpenedMission);
+    connect(m_opener, &MissionOpener::pictureDropped, this,
+            [this](const QString &file) { browsePicture(file, true); });
     m_document->started(brief());
 
     txtMission->setFocus();
@@ -286,7 +289,9 @@ void frmMain::putOpenedMission(const MissionBrief &opened, const QString &folder
     setBrief(opened);
     if (m_folders)
         m_folders->moveSaveFolder(folder);
-    m_picture->showQuietly(opened.pictureSource);
+    const QString picture = pictureFile(opened.pictureSource, folder);
+    browsePicture(picture, false);
+    m_picture->showQuietly(picture);
     m_document->opened(opened);
     SSTab1->setCurrentIndex(0);
     txtMission->setFocus();

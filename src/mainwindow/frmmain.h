@@ -86,6 +86,9 @@ private:
     void wireDocument();
     void readField(FieldRef field, MissionBrief &brief) const;
     void putOpenedMission(const MissionBrief &opened, const QString &folder);
+    // Moves the picture lists to file's folder and selects it there; a chosen
+    // file is then taken as a click on it takes it.
+    void browsePicture(const QString &file, bool choose);
     [[nodiscard]] QWidget *fieldControl(FieldRef ref);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 

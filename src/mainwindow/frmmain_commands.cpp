@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -71,4 +72,13 @@ void frmMain::closeEvent(QCloseEvent *event)
     }
     event->accept();
     QCoreApplication::quit();
+}
+
+void frmMain::browsePicture(const QString &file, bool choose)
+{
+    const QFileInfo info(file);
+    if (!info.isFile() || !Dir2->setPath(info.absolutePath()) || !File1->select(info.fileName()))
+        return;
+    if (choose)
+        m_picture->choose(File1->path(), info.fileName());
 }

@@ -5,38 +5,49 @@
 
 #include <functional>
 
+class FileList;
 class MissionDocument;
 class Prompter;
+class QDropEvent;
 class QWidget;
 struct MissionBrief;
 
 // Opening a mission's pages: "Open Mission...", a folder or page dropped
 // anywhere on the window, and the command line. It reads and checks the
 // pages and hands the mission to the window, which puts it into its controls.
+// A dropped picture is handed on as the mission's picture.
 class MissionOpener : public QObject
 {
     Q_OBJECT
 public:
-    // Asks for the folder to open, starting at start; empty when the user
-    // cancels.
+    // Asks for the mission to open, a folder or either page, starting at the
+    // save folder start; empty when the user cancels.
     using FolderChooser = std::function<QString(QWidget *parent, const QString &start)>;
 
-    MissionOpener(QWidget *window, const MissionDocument &document, Prompter &prompter);
+    // pictures decides which dropped files are pictures.
+    MissionOpener(QWidget *window, const MissionDocument &document, const FileList &pictures,
+                  Prompter &prompter);
 
     void setFolderChooser(FolderChooser chooser);
     void choose(const QString &start);
-    // Boxes tell why when nothing opens.
-    void open(const QString &folder);
+    // path is a mission folder or either page; boxes tell why when nothing
+    // opens.
+    void open(const QString &path);
 
 Q_SIGNALS:
     void missionRead(const MissionBrief &brief, const QString &folder);
+    void pictureDropped(const QString &file);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    enum class Dropped { Nothing, Mission, Picture };
+    [[nodiscard]] Dropped dropped(const QDropEvent &drop, QString *path) const;
+
     QWidget *m_window;
     const MissionDocument &m_document;
+    const FileList &m_pictures;
     Prompter &m_prompter;
     FolderChooser m_chooseFolder;
 };

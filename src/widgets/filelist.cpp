@@ -58,6 +58,26 @@ QString FileList::fileName() const
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
+bool FileList::lists(const QString &fileName) const
+{
+    return m_expression.match(fileName).hasMatch();
+}
+
+bool FileList::select(const QString &fileName)
+{
+    QList<QListWidgetItem *> found
+        = findItems(fileName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (found.isEmpty()) {
+        fill();
+        found = findItems(fileName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    }
+    if (found.isEmpty())
+        return false;
+    setCurrentItem(found.first());
+    scrollToItem(found.first());
+    return true;
+}
+
 void FileList::keyPressEvent(QKeyEvent *event)
 {
     QListWidgetItem *before = currentItem();
@@ -72,7 +92,7 @@ void FileList::fill()
     clear();
     const QStringList names = QDir(m_path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names) {
-        if (m_expression.match(name).hasMatch())
+        if (lists(name))
             addItem(name);
     }
 }

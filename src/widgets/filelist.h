@@ -17,6 +17,11 @@ public:
     [[nodiscard]] QString path() const { return m_path; }
     // The selected file's name, empty when none is selected.
     [[nodiscard]] QString fileName() const;
+    // Whether a file of that name is of a type the list shows.
+    [[nodiscard]] bool lists(const QString &fileName) const;
+    // Selects the file without the signal a click sends, reading the folder
+    // again when the file came after it was listed. False when it is not there.
+    bool select(const QString &fileName);
 
 Q_SIGNALS:
     // A file was clicked, or chosen with the arrow keys.

@@ -11,10 +11,12 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -89,6 +91,20 @@ protected:
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                           files->visualItemRect(items.first()).center());
         return QDir::toNativeSeparators(path);
+    }
+
+    // Drags path (as a URL and as text) over target and drops it; whether the drag was taken.
+    static bool dropFile(QWidget *target, const QString &path)
+    {
+        QMimeData data;
+        data.setUrls({ QUrl::fromLocalFile(path) });
+        data.setText(path);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+        QCoreApplication::processEvents();
+        return enter.isAccepted();
     }
 
     ScriptedPrompter m_prompter;

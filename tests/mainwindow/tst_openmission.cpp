@@ -4,7 +4,9 @@
 #include "pagerecords.h"
 #include "pagewriters.h"
 #include "settingsfile.h"
+#include "testfiles.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QLineEdit>
 #include <QMimeData>
@@ -22,6 +24,8 @@ private Q_SLOTS:
     void opens_data();
     void opens();
     void boxesHoldWhatThePagesBring();
+    void messagesAndDrops_data();
+    void messagesAndDrops();
 };
 
 void tst_OpenMission::opens_data()
@@ -35,7 +39,7 @@ void tst_OpenMission::opens_data()
     QTest::newRow("fresh window, by menu") << page << Button::Ok << "" << true;
     QTest::newRow("typed, replace, dropped") << page << Button::Yes << replace << true;
     QTest::newRow("typed, keep, by menu") << page << Button::No << replace << false;
-    QTest::newRow("no pages, dropped")
+    QTest::newRow("no pages, by menu")
         << QByteArray() << Button::Yes << "No mission pages in %1." << false;
     QTest::newRow("broken page, by menu")
         << QByteArray("<html>\r\n") << Button::Ok
@@ -65,20 +69,14 @@ void tst_OpenMission::opens()
     find<QTabWidget>("SSTab1")->setCurrentIndex(1);
     const MissionBrief before = m_window->brief();
 
-    QMimeData data;
-    data.setUrls({ QUrl::fromLocalFile(folder) });
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
     QString start;
     m_window->setFolderChooser(
         [&](QWidget *, const QString &from) { return start = from, folder; });
     const bool dropped = QString(QTest::currentDataTag()).endsWith("dropped");
     if (dropped)
-        QVERIFY(QApplication::sendEvent(find<QLineEdit>("txtMission"), &enter)
-                && QApplication::sendEvent(find<QLineEdit>("txtMission"), &drop));
+        QVERIFY(dropFile(find<QLineEdit>("txtMission"), folder));
     else
         find<QAction>("mnuOpen")->trigger();
-    QCoreApplication::processEvents();
 
     const QString shown = QString(box).replace("%1", QDir::toNativeSeparators(folder));
     QCOMPARE(m_prompter.texts().join("").left(shown.size()), shown);
@@ -89,6 +87,9 @@ void tst_OpenMission::opens()
     QCOMPARE(find<QTabWidget>("SSTab1")->currentIndex(), opens ? 0 : 1);
     QCOMPARE(!find<ImageBox>("imgPicPreview")->image().isNull(), opens);
     QVERIFY(!opens || m_window->focusWidget() == find<QLineEdit>("txtMission"));
+    QVERIFY(!opens
+            || (find<FileList>("File1")->fileName() == "raid.bmp"
+                && find<FolderList>("Dir2")->path() == QDir::toNativeSeparators(folder)));
     QCOMPARE(start, dropped ? QString() : before.saveFolder);
 }
 
@@ -113,6 +114,73 @@ void tst_OpenMission::boxesHoldWhatThePagesBring()
     QVERIFY2(m_prompter.shown.isEmpty(), qPrintable(m_prompter.texts().join("")));
     QCOMPARE(overviewPageBytes(m_window->brief()), overviewPageBytes(record));
     QCOMPARE(briefingPageBytes(m_window->brief()), briefingPageBytes(record));
+}
+
+// Folders: m (both pages), half (overview only), bad (a broken overview), empty, pics.
+void tst_OpenMission::messagesAndDrops_data()
+{
+    QTest::addColumn<QString>("path"); // in the temporary folder %1
+    QTest::addColumn<QString>("box"); // empty: none; for a drop, "-": refused
+    const QString none, refused = "-";
+    QTest::newRow("page, by menu") << "m/briefing.html" << none;
+    QTest::newRow("gone, by menu") << "gone"
+                                   << "The folder %1/gone does not exist.";
+    QTest::newRow("no page, by menu") << "m/notes.txt"
+                                      << "notes.txt is not a mission page. Open overview.html, "
+                                         "briefing.html or the folder that holds them.";
+    QTest::newRow("broken, by menu") << "bad"
+                                     << "The mission in %1/bad cannot be opened:\n\noverview.html, "
+                                        "line 1: expected <html>, found <!DOCTYPE html>"
+            + QString(45, 'x');
+    QTest::newRow("one page, by menu") << "half"
+                                       << "briefing.html was not found in %1/half: the briefing's "
+                                          "fields have their starting values.";
+    QTest::newRow("no pages, dropped") << "empty" << refused;
+    QTest::newRow("no page, dropped") << "m/notes.txt" << refused;
+    QTest::newRow("picture, dropped") << "pics/raid.bmp" << none;
+}
+
+void tst_OpenMission::messagesAndDrops()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, box);
+    createWindow();
+    const QDir dir(m_folder->path());
+    const QByteArray ov = overviewPageBytes(fullRecord());
+    for (const auto &[name, bytes] : std::initializer_list<std::pair<QString, QByteArray>> {
+             { "m/overview.html", ov },
+             { "m/briefing.html", briefingPageBytes(fullRecord()) },
+             { "m/notes.txt", "x" },
+             { "half/overview.html", ov },
+             { "bad/overview.html", "<!DOCTYPE html>" + QByteArray(99, 'x') + "\r\n" + ov } })
+        QVERIFY(dir.mkpath(QFileInfo(name).path()) && writeFile(dir.filePath(name), bytes));
+    QVERIFY(dir.mkpath("empty") && dir.mkpath("pics")
+            && QImage(4, 6, QImage::Format_RGB32).save(dir.filePath("pics/raid.bmp")));
+    MissionBrief expected = m_window->brief();
+    const QString file = dir.filePath(path);
+    m_window->setFolderChooser([&](QWidget *, const QString &) { return file; });
+    if (QString(QTest::currentDataTag()).endsWith("dropped"))
+        QCOMPARE(dropFile(find<QAbstractScrollArea>("txtBriefing")->viewport(), file), box != "-");
+    else
+        find<QAction>("mnuOpen")->trigger();
+
+    const bool notice = box.contains("was not found"), shown = box.size() > 1;
+    QCOMPARE(m_prompter.texts().join(""),
+             shown ? QDir::toNativeSeparators(box.replace("%1", dir.path())) : QString());
+    QCOMPARE(m_prompter.shown.value(0).icon,
+             notice      ? Prompter::Icon::Information
+                 : shown ? Prompter::Icon::Warning
+                         : Prompter::Icon::None);
+    if (path.endsWith(".bmp")) {
+        expected.pictureSource = QDir::toNativeSeparators(file);
+        expected.pictureWidth = "4", expected.pictureHeight = "6";
+        QCOMPARE(find<FileList>("File1")->fileName(), "raid.bmp");
+    }
+    const bool opens = notice || (box.isEmpty() && !path.endsWith(".bmp"));
+    const QFileInfo mission(QFileInfo(file).isDir() ? file : QFileInfo(file).path());
+    QCOMPARE(m_window->brief().saveFolder,
+             opens ? QDir::toNativeSeparators(mission.filePath()) : expected.saveFolder);
+    QVERIFY(opens || m_window->brief() == expected);
 }
 
 QTEST_MAIN(tst_OpenMission)
