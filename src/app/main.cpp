@@ -19,13 +19,16 @@ namespace {
 // Without a window: no display is needed, so no GUI application is made.
 int answerWithoutWindow(int argc, char *argv[])
 {
+    writeToParentConsole();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmark"));
     installTranslations(&app, QLocale::system());
     const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());
     if (commandLine.action != CommandLine::Action::Check)
         return answerCommandLine(commandLine);
+    // In the same encoding as the rest of what the program prints.
     QTextStream out(stdout);
+    out.setEncoding(QStringConverter::System);
     return checkMissions(
                commandLine.paths, [](const QString &file) { return QImageReader(file).canRead(); },
                out)

@@ -56,17 +56,8 @@ void describeOptions(QCommandLineParser &parser)
     }
 }
 
-// Qt shows --help and --version of a Windows GUI program in a message box
-// unless it was given handles to write to; the text goes to the output
-// instead, or to the console of a command prompt it was started from.
 [[noreturn]] void printAndExit(const QString &text)
 {
-#ifdef Q_OS_WIN
-    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-    if ((output == nullptr || output == INVALID_HANDLE_VALUE)
-        && AttachConsole(ATTACH_PARENT_PROCESS))
-        std::freopen("CONOUT$", "w", stdout);
-#endif
     std::fputs(qPrintable(text), stdout);
     std::fflush(stdout);
     std::exit(EXIT_SUCCESS);
@@ -104,6 +95,27 @@ CommandLine parseCommandLine(const QStringList &arguments)
     else
         line.action = CommandLine::Action::Open;
     return line;
+}
+
+// Qt shows --help and --version of a Windows GUI program in a message box,
+// and --check and usage errors would be lost, unless it was given handles to
+// write to: the text goes to the console of a command prompt it was started
+// from instead.
+void writeToParentConsole()
+{
+#ifdef Q_OS_WIN
+    const auto missing = [](DWORD which) {
+        const HANDLE handle = GetStdHandle(which);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    };
+    const bool output = missing(STD_OUTPUT_HANDLE), error = missing(STD_ERROR_HANDLE);
+    if ((output || error) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        if (output)
+            std::freopen("CONOUT$", "w", stdout);
+        if (error)
+            std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
 }
 
 int answerCommandLine(const CommandLine &commandLine)

@@ -18,6 +18,10 @@ struct CommandLine
 // whether it needs a display at all.
 [[nodiscard]] CommandLine parseCommandLine(const QStringList &arguments);
 
+// Where the program runs without a window: standard output and error go to
+// the console the program was started from when it was given none.
+void writeToParentConsole();
+
 // Prints the help, the version or the usage error with the help; the exit
 // status. Needs a QCoreApplication.
 [[nodiscard]] int answerCommandLine(const CommandLine &commandLine);

@@ -14,10 +14,16 @@ void installTranslations(QObject *owner, const QLocale &locale)
         return;
     }
     QCoreApplication::installTranslator(own);
+    // Qt's catalogue where Qt is installed, or beside a program shipped with
+    // its own Qt, as on Windows.
     auto *qt = new QTranslator(owner);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    for (const QString &folder :
+         { QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+           QCoreApplication::applicationDirPath() + QStringLiteral("/translations") }) {
+        if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(qt);
+            return;
+        }
+    }
+    delete qt;
 }
