@@ -38,8 +38,9 @@ void TestCheckCommand::initTestCase()
     clean.objectives = QStringList { "Take the bridge" };
     clean.objectiveCount = "1";
     QVERIFY(write("campaign/1 clean", overviewPageBytes(clean), briefingPageBytes(clean)));
-    QVERIFY(QFile::link(QUILLMARK_SOURCE_DIR "/resources/icons",
-                        m_dir.filePath("campaign/1 clean/icons")));
+    QVERIFY(QDir().mkpath(m_dir.filePath("campaign/1 clean/icons"))
+            && QFile::copy(QUILLMARK_SOURCE_DIR "/resources/icons/quillmark-16.png",
+                           m_dir.filePath("campaign/1 clean/icons/quillmark-16.png")));
     MissionBrief faulty = startRecord();
     faulty.missionName.clear();
     faulty.pictureHeight = "65";
@@ -65,8 +66,7 @@ void TestCheckCommand::check_data()
                          "golden/full/briefing.html: warning: Objective 2: This objective is empty",
                          "golden/full/briefing.html: note: Objective 3: Repeats objective 1",
                          "golden/start/overview.html: warning: Picture: No picture chosen",
-                         "golden/start/briefing.html: note: No objectives: Create Files will ask "
-                         "whether to go on without them.",
+                         "golden/start/briefing.html: note: No objectives: Create Files will ask",
                          "2 missions checked: 1 with errors, 1 with warnings." };
     // The clean mission is named twice, checked once and says nothing.
     QTest::newRow("a campaign, in name order, past Qt's own option")
@@ -103,6 +103,14 @@ void TestCheckCommand::check()
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QStringList, lines);
+    if (!speaksLanguageOf("C"))
+        QSKIP("the program speaks the user's language, not English");
+    // Each line starts with the path as the system writes it.
+    for (QString &line : lines) {
+        const qsizetype path = line.indexOf(':');
+        if (path > 0)
+            line = QDir::toNativeSeparators(line.left(path)) + line.mid(path);
+    }
     QProcess process;
     withoutDisplay(process);
     process.setWorkingDirectory(m_dir.path());
@@ -110,6 +118,7 @@ void TestCheckCommand::check()
     QVERIFY(process.waitForFinished(10000));
     QStringList printed = QString::fromLocal8Bit(status == 2 ? process.readAllStandardError()
                                                              : process.readAllStandardOutput())
+                              .replace("\r\n", "\n")
                               .split('\n');
     if (status != 2) {
         QCOMPARE(printed.takeLast(), QString());

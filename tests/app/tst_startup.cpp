@@ -119,9 +119,9 @@ void TestStartup::startsOnlyWithSettingsFile()
         // The report names the file; offscreen nobody can close its box, so
         // the program may still be waiting on it.
         QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (said += process.readAllStandardError()).contains("could not be read"), 10000);
-        QVERIFY2(said.contains(QFile::encodeName(QDir::toNativeSeparators(ini))), said.constData());
+        const QByteArray named = QFile::encodeName(QDir::toNativeSeparators(ini));
+        QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardError()).contains(named), 10000);
+        QVERIFY2(!speaksLanguageOf("C") || said.contains("could not be read"), said.constData());
         QCOMPARE(QFileInfo(ini).isFile(), false);
         if (process.state() == QProcess::NotRunning) {
             QCOMPARE(process.exitStatus(), QProcess::NormalExit);
@@ -142,13 +142,13 @@ void TestStartup::cleanupTestCase()
 
 void TestStartup::printsWithoutDisplayOrSettings_data()
 {
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("language"); // LC_ALL; empty: C, printed alike in every language
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("printed");
-    QTest::newRow("help") << "C"
+    QTest::newRow("help") << ""
                           << "--help"
                           << "[FOLDER|PAGE]";
-    QTest::newRow("version") << "C"
+    QTest::newRow("version") << ""
                              << "--version" << programVersion();
     QTest::newRow("help in Czech") << "cs_CZ.UTF-8"
                                    << "--help"
@@ -169,18 +169,26 @@ void TestStartup::printsWithoutDisplayOrSettings()
     QFETCH(QString, language);
     QFETCH(QString, option);
     QFETCH(QString, printed);
+    if (!language.isEmpty() && !speaksLanguageOf(language))
+        QSKIP("the program speaks the user's language, whatever LC_ALL says");
+#ifdef Q_OS_WIN
+    printed.replace("  -h, --help", "  -?, -h, --help"); // Qt's Windows help option
+#endif
     QProcess process;
     withoutDisplay(process);
     QProcessEnvironment env = process.processEnvironment();
     env.remove(QStringLiteral("LANGUAGE"));
-    env.insert(QStringLiteral("LC_ALL"), language);
+    if (!language.isEmpty())
+        env.insert(QStringLiteral("LC_ALL"), language);
     process.setProcessEnvironment(env);
     QTemporaryDir tmp; // the copy has no settings file beside it
     QVERIFY(QFile::copy(m_source, tmp.filePath("quillmark" QUILLMARK_EXE_SUFFIX)));
     process.start(tmp.filePath("quillmark" QUILLMARK_EXE_SUFFIX), { option });
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitCode(), 0);
-    QVERIFY(QString::fromLocal8Bit(process.readAllStandardOutput()).contains(printed));
+    QVERIFY(QString::fromLocal8Bit(process.readAllStandardOutput())
+                .replace("\r\n", "\n")
+                .contains(printed));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

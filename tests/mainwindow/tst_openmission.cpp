@@ -81,9 +81,10 @@ void tst_OpenMission::opens()
     const QString shown = QString(box).replace("%1", QDir::toNativeSeparators(folder));
     QCOMPARE(m_prompter.texts().join("").left(shown.size()), shown);
     QVERIFY(box.isEmpty() || m_prompter.shown.last().title == "Open Mission");
-    record.saveFolder = folder;
+    // The folder lists, and so the save folder and the settings file, hold native paths.
+    record.saveFolder = QDir::toNativeSeparators(folder);
     QCOMPARE(m_window->brief(), opens ? record : before);
-    QCOMPARE(readSettingsFile(ini).value, opens ? folder : QString());
+    QCOMPARE(readSettingsFile(ini).value, opens ? record.saveFolder : QString());
     QCOMPARE(find<QTabWidget>("SSTab1")->currentIndex(), opens ? 0 : 1);
     QCOMPARE(!find<ImageBox>("imgPicPreview")->image().isNull(), opens);
     QVERIFY(!opens || m_window->focusWidget() == find<QLineEdit>("txtMission"));

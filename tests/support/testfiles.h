@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 #include <QString>
 
@@ -35,6 +36,19 @@ inline void withoutDisplay(QProcess &process)
     for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
         env.remove(name);
     process.setProcessEnvironment(env);
+}
+
+// Whether a program started with LC_ALL=locale speaks that locale's language:
+// on Windows it speaks the user's language, whatever the environment says.
+inline bool speaksLanguageOf(const QString &locale)
+{
+#ifdef Q_OS_WIN
+    const QLocale::Language wanted = QLocale(locale).language();
+    return QLocale::system().language() == (wanted == QLocale::C ? QLocale::English : wanted);
+#else
+    Q_UNUSED(locale);
+    return true;
+#endif
 }
 
 // The root drive as the drive list shows it: "/" or "C:\".
