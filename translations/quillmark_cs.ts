@@ -255,10 +255,6 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Replace the texts in the window with the mission in %1?</source>
-        <translation>Nahradit texty v okně misí ze složky %1?</translation>
-    </message>
-    <message>
         <source>The folder %1 does not exist.</source>
         <translation>Složka %1 neexistuje.</translation>
     </message>
@@ -795,6 +791,10 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
         <source>&amp;About Quillmark</source>
         <translation>&amp;O programu Quillmark</translation>
     </message>
+    <message>
+        <source>Reco&amp;ver Texts...</source>
+        <translation>Obnovit &amp;texty...</translation>
+    </message>
 </context>
 <context>
     <name>frmPagePreview</name>
@@ -852,6 +852,41 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
     <message>
         <source>Full Size Picture</source>
         <translation>Obrázek v plné velikosti</translation>
+    </message>
+</context>
+<context>
+    <name>frmRecover</name>
+    <message>
+        <source>Recover Texts</source>
+        <translation>Obnovit texty</translation>
+    </message>
+    <message>
+        <source>&amp;Drafts</source>
+        <translation>&amp;Koncepty</translation>
+    </message>
+    <message>
+        <source>Drafts</source>
+        <translation>Koncepty</translation>
+    </message>
+    <message>
+        <source>Texts could not be kept as a draft: %1</source>
+        <translation>Texty nebylo možné uložit jako koncept: %1</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>(no mission name)</source>
+        <translation>(bez názvu mise)</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "application.h"
 #include "commandline.h"
+#include "draftstore.h"
 #include "frmmain.h"
 #include "messageboxprompter.h"
 #include "missioncheck.h"
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     const QString mission = missionToOpen(parseCommandLine(QCoreApplication::arguments()));
 
     MessageBoxPrompter prompter;
+    DraftStore drafts(draftsLocation());
     frmMain window(prompter);
     const QString iniPath = settingsFileLocation(QCoreApplication::applicationDirPath());
     QString error;
@@ -61,6 +63,7 @@ int main(int argc, char *argv[])
     }
     // The start-up report stands alone; every later box sits over the window.
     prompter.setParentWindow(&window);
+    window.setDraftStore(&drafts);
     window.show();
     if (!mission.isEmpty())
         QTimer::singleShot(0, &window, [&window, mission] { window.openMission(mission); });

@@ -59,7 +59,7 @@ QString missionFolderOf(const QString &path)
 }
 
 std::optional<OpenedMission> readMissionToOpen(const QString &path, const MissionBrief &start,
-                                               bool unsavedTexts, Prompter &prompter)
+                                               Prompter &prompter)
 {
     const QString title = QCoreApplication::translate("OpenMission", "Open Mission");
     const QFileInfo info(path);
@@ -95,16 +95,6 @@ std::optional<OpenedMission> readMissionToOpen(const QString &path, const Missio
             title, Prompter::Icon::Warning);
         return std::nullopt;
     }
-    // Reading first spares the question when there is nothing to open.
-    if (unsavedTexts
-        && prompter.message(
-               QCoreApplication::translate(
-                   "OpenMission", "Replace the texts in the window with the mission in %1?")
-                   .arg(shown),
-               title, Prompter::Icon::Question, Prompter::Buttons::YesNo, Prompter::Button::No)
-            != Prompter::Button::Yes)
-        return std::nullopt;
-
     OpenedMission opened { read.pages.brief, folder, {} };
     MissionBrief &brief = opened.brief;
     if (!read.pages.hasOverview) {

@@ -23,13 +23,11 @@ struct OpenedMission
 
 // Reads the mission that path names (its folder, or either page) for "Open
 // Mission...". Tells the user when the path is missing or no mission, when
-// the folder holds no pages or pages that cannot be read back, and, when the
-// window holds unsaved texts, asks whether to replace them. Nothing when the
-// window must stay as it is. The fields of a missing page take their values
+// the folder holds no pages or pages that cannot be read back. Nothing when
+// the window must stay as it is. The fields of a missing page take their values
 // from start, the record the window held after start-up.
-[[nodiscard]] std::optional<OpenedMission> readMissionToOpen(const QString &path,
-                                                             const MissionBrief &start,
-                                                             bool unsavedTexts, Prompter &prompter);
+[[nodiscard]] std::optional<OpenedMission>
+readMissionToOpen(const QString &path, const MissionBrief &start, Prompter &prompter);
 
 // Whether two records hold the same texts, as a user judges unsaved work:
 // everything but the save folder, which is remembered on its own.

@@ -212,8 +212,10 @@ void frmMain::createFiles()
     const MissionBrief record = brief();
     const CreateFilesOutcome outcome
         = ::createFiles(record, m_prompter, nativePathStyle(), selectLastObjective);
-    if (outcome.result == CreateFilesOutcome::Result::Written)
+    if (outcome.result == CreateFilesOutcome::Result::Written) {
         m_document->written(record);
+        (void)keepDraft();
+    }
     if (outcome.field)
         showField(*outcome.field);
 }
@@ -286,6 +288,8 @@ void frmMain::setFolderChooser(FolderChooser chooser)
 
 void frmMain::putOpenedMission(const MissionBrief &opened, const QString &folder)
 {
+    // The texts it replaces are kept as a draft; Recover Texts brings them back.
+    (void)setTextsAside();
     setBrief(opened);
     if (m_folders)
         m_folders->moveSaveFolder(folder);
@@ -293,6 +297,7 @@ void frmMain::putOpenedMission(const MissionBrief &opened, const QString &folder
     browsePicture(picture, false);
     m_picture->showQuietly(picture);
     m_document->opened(opened);
+    (void)keepDraft();
     SSTab1->setCurrentIndex(0);
     txtMission->setFocus();
 }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <initializer_list>
 
+class DraftStore;
 class FolderSettings;
 class MissionDocument;
 class ObjectivesEditor;
@@ -20,7 +21,9 @@ class PictureBrowser;
 class PictureSizeBoxes;
 class Prompter;
 class QLabel;
+class QAction;
 class QMenuBar;
+class QTimer;
 
 // The main window. It holds every field of the mission as a control and hands
 // the controls each command needs to the rule that carries it out.
@@ -67,6 +70,11 @@ public:
     // the fields edited since.
     [[nodiscard]] MissionDocument *document() const { return m_document; }
 
+    // Where the window keeps its unwritten texts; none keeps nothing.
+    void setDraftStore(DraftStore *drafts);
+    // "Recover Texts...": the drafts, one of which may replace the texts.
+    void recoverTexts();
+
     // Waits `seconds` while the window's events go on being handled.
     void Pause(double seconds);
 
@@ -89,6 +97,11 @@ private:
     // Moves the picture lists to file's folder and selects it there; a chosen
     // file is then taken as a click on it takes it.
     void browsePicture(const QString &file, bool choose);
+    bool keepDraft();
+    // Keeps the unwritten texts as a draft of their own before they are
+    // replaced; false when they could not be kept.
+    bool setTextsAside();
+    void updateRecoverCommand();
     [[nodiscard]] QWidget *fieldControl(FieldRef ref);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
@@ -104,4 +117,7 @@ private:
     PagePreviewDriver *m_preview = nullptr;
     MissionDocument *m_document = nullptr;
     MissionOpener *m_opener = nullptr;
+    DraftStore *m_drafts = nullptr;
+    QTimer *m_draftTimer = nullptr;
+    QAction *m_recoverAction = nullptr;
 };

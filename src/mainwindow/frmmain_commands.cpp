@@ -70,6 +70,7 @@ void frmMain::closeEvent(QCloseEvent *event)
         if (window != this && window->isVisible())
             window->close();
     }
+    (void)keepDraft();
     event->accept();
     QCoreApplication::quit();
 }

@@ -30,6 +30,10 @@ void frmMain::buildMenuBar()
     connect(
         addCommand(file, tr("&Create Files"), "mnuCreateFiles", QKeySequence(Qt::CTRL | Qt::Key_S)),
         &QAction::triggered, this, &frmMain::createFiles);
+    m_recoverAction = addCommand(file, tr("Reco&ver Texts..."), "mnuRecover");
+    connect(m_recoverAction, &QAction::triggered, this, &frmMain::recoverTexts);
+    connect(file, &QMenu::aboutToShow, this, &frmMain::updateRecoverCommand);
+    updateRecoverCommand();
     file->addSeparator();
     connect(addCommand(file, tr("&Quit"), "mnuQuit", QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);

@@ -75,7 +75,7 @@ void MissionOpener::choose(const QString &start)
 void MissionOpener::open(const QString &path)
 {
     const std::optional<OpenedMission> read
-        = readMissionToOpen(path, m_document.start(), m_document.isUnwritten(), m_prompter);
+        = readMissionToOpen(path, m_document.start(), m_prompter);
     if (!read)
         return;
     Q_EMIT missionRead(read->brief, read->folder);

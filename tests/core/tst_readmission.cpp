@@ -62,7 +62,7 @@ void tst_ReadMission::pagesToRecord()
     QVERIFY(!overview || writeFile(dir.filePath("overview.html"), overviewPageBytes(pages)));
     QVERIFY(!briefing || writeFile(dir.filePath("briefing.html"), briefingPageBytes(pages)));
     ScriptedPrompter prompter;
-    const auto opened = readMissionToOpen(dir.path(), start, false, prompter);
+    const auto opened = readMissionToOpen(dir.path(), start, prompter);
 
     QCOMPARE(opened.has_value(), refusal.isEmpty());
     QCOMPARE(prompter.texts().size(), refusal.isEmpty() ? 0 : 1);

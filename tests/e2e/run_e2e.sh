@@ -71,6 +71,8 @@ sleep 0.5
 
 # A settings file in the user's own config folder must not stand in for a missing one.
 export XDG_CONFIG_HOME=$work/config
+# Drafts go to a state folder of the run's own.
+export XDG_STATE_HOME=$work/state
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export QT_ACCESSIBILITY=1
 export NO_AT_BRIDGE=0
@@ -80,7 +82,8 @@ unset QT_QPA_PLATFORM
 # them up over every journey.
 passed=0
 failed=0
-for script in test_create_files.py test_editing_journey.py test_preview_journey.py test_window_manager.py; do
+for script in test_create_files.py test_editing_journey.py test_preview_journey.py test_drafts_journey.py \
+    test_window_manager.py; do
     # The last journey needs a window manager; the others run without one.
     if [[ $script == test_window_manager.py ]]; then
         openbox --sm-disable >"$work/openbox.log" 2>&1 &

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "draftstore.h"
 #include "filelist.h"
 #include "findcontrol.h"
 #include "folderlist.h"
@@ -33,18 +34,28 @@ protected:
         m_prompter = ScriptedPrompter();
         m_pauses.clear();
         m_duringPause = nullptr;
+        m_folder = std::make_unique<QTemporaryDir>();
+        makeWindow();
+    }
+
+    // The window of a new session; the drafts of the last one stay.
+    void makeWindow()
+    {
+        m_window.reset();
+        m_drafts = std::make_unique<DraftStore>(m_folder->filePath(QStringLiteral("drafts")));
         m_window = std::make_unique<frmMain>(m_prompter, [this](double seconds) {
             m_pauses.append(seconds);
             if (m_duringPause)
                 m_duringPause();
         });
-        m_folder = std::make_unique<QTemporaryDir>();
+        m_window->setDraftStore(m_drafts.get());
     }
 
     void destroyWindow()
     {
         m_window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_drafts.reset();
         m_folder.reset();
     }
 
@@ -112,6 +123,7 @@ protected:
     // runs in its place.
     QList<double> m_pauses;
     std::function<void()> m_duringPause;
-    std::unique_ptr<frmMain> m_window;
     std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<DraftStore> m_drafts;
+    std::unique_ptr<frmMain> m_window;
 };

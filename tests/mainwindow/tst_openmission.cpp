@@ -1,4 +1,5 @@
 #include "atomicwrite.h"
+#include "draftstore.h"
 #include "imagebox.h"
 #include "mainwindowfixture.h"
 #include "pagerecords.h"
@@ -12,8 +13,6 @@
 #include <QMimeData>
 #include <QTabWidget>
 #include <QUrl>
-
-using Button = Prompter::Button;
 
 class tst_OpenMission : public QObject, protected MainWindowFixture
 {
@@ -31,25 +30,24 @@ private Q_SLOTS:
 void tst_OpenMission::opens_data()
 {
     QTest::addColumn<QByteArray>("briefing"); // null: no pages at all
-    QTest::addColumn<Button>("answer"); // Ok: the window holds no unsaved texts
+    QTest::addColumn<bool>("typed"); // the window holds unwritten texts
     QTest::addColumn<QString>("box"); // the start of the one box shown
     QTest::addColumn<bool>("opens");
     const QByteArray page = briefingPageBytes(fullRecord());
-    const QString replace = "Replace the texts in the window with the mission in %1?";
-    QTest::newRow("fresh window, by menu") << page << Button::Ok << "" << true;
-    QTest::newRow("typed, replace, dropped") << page << Button::Yes << replace << true;
-    QTest::newRow("typed, keep, by menu") << page << Button::No << replace << false;
+    QTest::newRow("fresh window, by menu") << page << false << "" << true;
+    QTest::newRow("typed, dropped") << page << true << "" << true;
+    QTest::newRow("typed, by menu") << page << true << "" << true;
     QTest::newRow("no pages, by menu")
-        << QByteArray() << Button::Yes << "No mission pages in %1." << false;
+        << QByteArray() << true << "No mission pages in %1." << false;
     QTest::newRow("broken page, by menu")
-        << QByteArray("<html>\r\n") << Button::Ok
+        << QByteArray("<html>\r\n") << false
         << "The mission in %1 cannot be opened:\n\nbriefing.html" << false;
 }
 
 void tst_OpenMission::opens()
 {
     QFETCH(QByteArray, briefing);
-    QFETCH(Button, answer);
+    QFETCH(bool, typed);
     QFETCH(QString, box);
     QFETCH(bool, opens);
     createWindow();
@@ -62,10 +60,8 @@ void tst_OpenMission::opens()
     if (!briefing.isNull())
         QVERIFY(writeFileAtomically(folder + "/overview.html", overviewPageBytes(record)).ok
                 && writeFileAtomically(folder + "/briefing.html", briefing).ok);
-    if (answer != Button::Ok) {
+    if (typed)
         find<QLineEdit>("txtMission")->setText("x");
-        m_prompter.buttonAnswers.enqueue(answer);
-    }
     find<QTabWidget>("SSTab1")->setCurrentIndex(1);
     const MissionBrief before = m_window->brief();
 
@@ -92,6 +88,10 @@ void tst_OpenMission::opens()
             || (find<FileList>("File1")->fileName() == "raid.bmp"
                 && find<FolderList>("Dir2")->path() == QDir::toNativeSeparators(folder)));
     QCOMPARE(start, dropped ? QString() : before.saveFolder);
+    // Texts replaced by a mission are kept as a draft, without a question.
+    const QList<Draft> drafts = m_drafts->drafts();
+    QCOMPARE(drafts.size(), typed && opens ? 1 : 0);
+    QVERIFY(drafts.isEmpty() || drafts.first().brief == before);
 }
 
 // Pages opened and written again give the same bytes: line breaks in
