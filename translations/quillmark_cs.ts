@@ -795,6 +795,14 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
         <source>Reco&amp;ver Texts...</source>
         <translation>Obnovit &amp;texty...</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Otevřít &amp;nedávné</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Vymazat seznam</translation>
+    </message>
 </context>
 <context>
     <name>frmPagePreview</name>

@@ -4,6 +4,7 @@
 #include "frmmain.h"
 #include "messageboxprompter.h"
 #include "missioncheck.h"
+#include "recentmissions.h"
 #include "settingslocation.h"
 #include "translations.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
 
     MessageBoxPrompter prompter;
     DraftStore drafts(draftsLocation());
+    RecentMissions recent(programConfigFile());
     frmMain window(prompter);
     const QString iniPath = settingsFileLocation(QCoreApplication::applicationDirPath());
     QString error;
@@ -64,6 +66,7 @@ int main(int argc, char *argv[])
     // The start-up report stands alone; every later box sits over the window.
     prompter.setParentWindow(&window);
     window.setDraftStore(&drafts);
+    window.setRecentMissions(&recent);
     window.show();
     if (!mission.isEmpty())
         QTimer::singleShot(0, &window, [&window, mission] { window.openMission(mission); });

@@ -17,6 +17,7 @@
 #include "pause.h"
 #include "picturebrowser.h"
 #include "picturesizeboxes.h"
+#include "recentmissions.h"
 #include "twips.h"
 
 #include <QAbstractItemModel>
@@ -214,6 +215,8 @@ void frmMain::createFiles()
         = ::createFiles(record, m_prompter, nativePathStyle(), selectLastObjective);
     if (outcome.result == CreateFilesOutcome::Result::Written) {
         m_document->written(record);
+        if (m_recent)
+            m_recent->add(record.saveFolder);
         (void)keepDraft();
     }
     if (outcome.field)
@@ -297,6 +300,8 @@ void frmMain::putOpenedMission(const MissionBrief &opened, const QString &folder
     browsePicture(picture, false);
     m_picture->showQuietly(picture);
     m_document->opened(opened);
+    if (m_recent)
+        m_recent->add(folder);
     (void)keepDraft();
     SSTab1->setCurrentIndex(0);
     txtMission->setFocus();

@@ -22,7 +22,9 @@ class PictureSizeBoxes;
 class Prompter;
 class QLabel;
 class QAction;
+class QMenu;
 class QMenuBar;
+class RecentMissions;
 class QTimer;
 
 // The main window. It holds every field of the mission as a control and hands
@@ -74,6 +76,8 @@ public:
     void setDraftStore(DraftStore *drafts);
     // "Recover Texts...": the drafts, one of which may replace the texts.
     void recoverTexts();
+    // The missions "Open Recent" lists; none lists nothing.
+    void setRecentMissions(RecentMissions *recent);
 
     // Waits `seconds` while the window's events go on being handled.
     void Pause(double seconds);
@@ -102,6 +106,8 @@ private:
     // replaced; false when they could not be kept.
     bool setTextsAside();
     void updateRecoverCommand();
+    void fillRecentMenu();
+    void openRecent(const QString &folder);
     [[nodiscard]] QWidget *fieldControl(FieldRef ref);
     void autoSizeLabels(std::initializer_list<QLabel *> labels);
 
@@ -120,4 +126,6 @@ private:
     DraftStore *m_drafts = nullptr;
     QTimer *m_draftTimer = nullptr;
     QAction *m_recoverAction = nullptr;
+    RecentMissions *m_recent = nullptr;
+    QMenu *m_recentMenu = nullptr;
 };

@@ -33,14 +33,14 @@ QString chooseMission(QWidget *parent, const QString &start)
     return dialog.selectedFiles().first();
 }
 
-bool holdsPages(const QString &folder)
+} // namespace
+
+bool MissionOpener::holdsPages(const QString &folder)
 {
     const QDir dir(folder);
     return dir.exists(QStringLiteral("overview.html"))
         || dir.exists(QStringLiteral("briefing.html"));
 }
-
-} // namespace
 
 MissionOpener::MissionOpener(QWidget *window, const MissionDocument &document,
                              const FileList &pictures, Prompter &prompter)
@@ -72,15 +72,16 @@ void MissionOpener::choose(const QString &start)
         open(path);
 }
 
-void MissionOpener::open(const QString &path)
+bool MissionOpener::open(const QString &path)
 {
     const std::optional<OpenedMission> read
         = readMissionToOpen(path, m_document.start(), m_prompter);
     if (!read)
-        return;
+        return false;
     Q_EMIT missionRead(read->brief, read->folder);
     if (!read->notice.isEmpty())
         m_prompter.message(read->notice, tr("Open Mission"), Prompter::Icon::Information);
+    return true;
 }
 
 MissionOpener::Dropped MissionOpener::dropped(const QDropEvent &drop, QString *path) const

@@ -31,8 +31,9 @@ public:
     void setFolderChooser(FolderChooser chooser);
     void choose(const QString &start);
     // path is a mission folder or either page; boxes tell why when nothing
-    // opens.
-    void open(const QString &path);
+    // opens. True when the mission opened.
+    bool open(const QString &path);
+    [[nodiscard]] static bool holdsPages(const QString &folder);
 
 Q_SIGNALS:
     void missionRead(const MissionBrief &brief, const QString &folder);

@@ -6,6 +6,7 @@
 #include "findcontrol.h"
 #include "folderlist.h"
 #include "frmmain.h"
+#include "recentmissions.h"
 #include "scriptedprompter.h"
 
 #include <QApplication>
@@ -49,6 +50,8 @@ protected:
                 m_duringPause();
         });
         m_window->setDraftStore(m_drafts.get());
+        m_recent = std::make_unique<RecentMissions>(m_folder->filePath(QStringLiteral("q.conf")));
+        m_window->setRecentMissions(m_recent.get());
     }
 
     void destroyWindow()
@@ -56,6 +59,7 @@ protected:
         m_window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_drafts.reset();
+        m_recent.reset();
         m_folder.reset();
     }
 
@@ -125,5 +129,6 @@ protected:
     std::function<void()> m_duringPause;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<DraftStore> m_drafts;
+    std::unique_ptr<RecentMissions> m_recent;
     std::unique_ptr<frmMain> m_window;
 };

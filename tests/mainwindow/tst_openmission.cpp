@@ -10,6 +10,7 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QUrl>
@@ -23,6 +24,8 @@ private Q_SLOTS:
     void opens_data();
     void opens();
     void boxesHoldWhatThePagesBring();
+    void recentMissions_data();
+    void recentMissions();
     void messagesAndDrops_data();
     void messagesAndDrops();
 };
@@ -182,6 +185,68 @@ void tst_OpenMission::messagesAndDrops()
     QCOMPARE(m_window->brief().saveFolder,
              opens ? QDir::toNativeSeparators(mission.filePath()) : expected.saveFolder);
     QVERIFY(opens || m_window->brief() == expected);
+}
+
+// Open Recent lists the missions opened or written, newest first.
+void tst_OpenMission::recentMissions_data()
+{
+    // Missions opened in turn; "+x" writes x with Create Files, "-x" opens x
+    // from the list after its pages are gone, "clear" clears the list. After
+    // the "=", the missions listed.
+    QTest::addColumn<QString>("steps");
+    QTest::newRow("opened and written, newest first") << "a +b a c = c a b";
+    QTest::newRow("eight kept") << "a b c d e f g h i j = j i h g f e d c";
+    QTest::newRow("a mission without pages leaves") << "a b -a = b";
+    QTest::newRow("cleared") << "a b clear =";
+}
+
+void tst_OpenMission::recentMissions()
+{
+    QFETCH(QString, steps);
+    const QString listed = steps.section('=', 1);
+    createWindow();
+    auto *menu = find<QMenu>("mnuRecent");
+    const auto entry = [menu](const QString &text) {
+        Q_EMIT menu->aboutToShow();
+        const auto actions = menu->actions();
+        for (QAction *action : actions)
+            if (action->text().contains(text))
+                return action;
+        return static_cast<QAction *>(nullptr);
+    };
+    for (const QString &step : steps.section('=', 0, 0).split(' ', Qt::SkipEmptyParts)) {
+        const QString folder = m_folder->filePath(step.right(1));
+        MissionBrief record = startRecord();
+        record.saveFolder = QDir::toNativeSeparators(folder);
+        QVERIFY(QDir().mkpath(folder));
+        if (step == "clear") {
+            entry("&Clear List")->trigger();
+        } else if (step.startsWith('-')) {
+            QVERIFY(QFile::remove(folder + "/overview.html"));
+            entry(record.saveFolder)->trigger();
+            QCOMPARE(m_prompter.texts().last(), "No mission pages in " + record.saveFolder + ".");
+        } else if (step.startsWith('+')) {
+            m_window->setBrief(record);
+            m_prompter.buttonAnswers.enqueue(Prompter::Button::Yes); // no objectives
+            find<QPushButton>("cmdMake")->click();
+        } else {
+            QVERIFY(writeFileAtomically(folder + "/overview.html", overviewPageBytes(record)).ok);
+            m_window->openMission(folder);
+        }
+    }
+    Q_EMIT menu->aboutToShow();
+    QStringList shown, expected;
+    for (const QAction *action : menu->actions())
+        shown << action->text();
+    const QStringList names = listed.split(' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < names.size(); ++i)
+        expected << QString("&%1 %2   %3")
+                        .arg(i + 1)
+                        .arg(names.at(i),
+                             QDir::toNativeSeparators(m_folder->filePath(names.at(i))));
+    expected += { QString(), "&Clear List" };
+    QCOMPARE(shown, expected);
+    QCOMPARE(entry("&Clear List")->isEnabled(), !names.isEmpty());
 }
 
 QTEST_MAIN(tst_OpenMission)

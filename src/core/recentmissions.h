@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's own configuration file (Linux: ~/.config/quillmark/
+// quillmark.conf), never the game's settings file.
+[[nodiscard]] QString programConfigFile();
+
+// The missions most recently opened or written, newest first, kept in the
+// program's own configuration file so that every window and start sees them.
+class RecentMissions
+{
+public:
+    static constexpr int kept = 8;
+
+    explicit RecentMissions(QString configFile);
+
+    [[nodiscard]] QStringList folders() const;
+    // Puts folder first, once.
+    void add(const QString &folder);
+    void remove(const QString &folder);
+    void clear();
+
+private:
+    void save(const QStringList &folders);
+
+    QString m_file;
+};
