@@ -89,11 +89,21 @@ WriteResult DraftStore::keep(const MissionBrief &texts, const MissionBrief &star
     }
     QDir().mkpath(m_current);
     const QString base = m_current + QLatin1Char('/');
+    // Each write waits for the disk; a page that did not change since the
+    // last keep is left as it is.
+    const auto writePage
+        = [this, &base](const QString &name, QByteArray bytes, QByteArray &kept) -> WriteResult {
+        if (m_hasLastKept && bytes == kept)
+            return { true, base + name, {} };
+        WriteResult page = writeFileAtomically(base + name, bytes);
+        kept = page.ok ? std::move(bytes) : QByteArray();
+        return page;
+    };
     WriteResult result
-        = writeFileAtomically(base + QStringLiteral("overview.html"), overviewPageBytes(texts));
+        = writePage(QStringLiteral("overview.html"), overviewPageBytes(texts), m_keptOverview);
     if (result.ok)
         result
-            = writeFileAtomically(base + QStringLiteral("briefing.html"), briefingPageBytes(texts));
+            = writePage(QStringLiteral("briefing.html"), briefingPageBytes(texts), m_keptBriefing);
     if (result.ok)
         result = writeFileAtomically(base + infoName, infoBytes(m_clock(), texts.saveFolder));
     m_hasLastKept = result.ok;

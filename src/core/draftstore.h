@@ -64,6 +64,9 @@ private:
     Clock m_clock;
     QString m_current; // this session's draft folder; empty until kept
     MissionBrief m_lastKept;
+    // The pages in m_current while m_hasLastKept.
+    QByteArray m_keptOverview;
+    QByteArray m_keptBriefing;
     bool m_hasLastKept = false;
     bool m_pruned = true;
     QString m_failure;
