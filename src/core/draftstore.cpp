@@ -164,7 +164,7 @@ bool DraftStore::remove(const QString &folder)
 
 bool DraftStore::takeFailureToShow()
 {
-    if (m_failure.isEmpty() || m_failureShown)
+    if (!hasFailureToShow())
         return false;
     m_failureShown = true;
     return true;

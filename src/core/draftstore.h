@@ -55,6 +55,7 @@ public:
     [[nodiscard]] QString failure() const { return m_failure; }
     // Whether failure() was shown already: it is shown once per session.
     [[nodiscard]] bool takeFailureToShow();
+    [[nodiscard]] bool hasFailureToShow() const { return !m_failure.isEmpty() && !m_failureShown; }
 
 private:
     [[nodiscard]] QString newFolder() const;

@@ -79,5 +79,7 @@ void frmMain::recoverTexts()
 
 void frmMain::updateRecoverCommand()
 {
-    m_recoverAction->setEnabled(m_drafts && m_drafts->hasDrafts());
+    // A draft that could not be written is told of there, even with none kept.
+    m_recoverAction->setEnabled(m_drafts
+                                && (m_drafts->hasDrafts() || m_drafts->hasFailureToShow()));
 }

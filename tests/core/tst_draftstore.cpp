@@ -94,6 +94,7 @@ void tst_DraftStore::survivesAFolderThatCannotBeWritten()
     for (bool shown : { true, false }) {
         QVERIFY(!drafts.keep(startRecord(), {}, {}).ok);
         QVERIFY(drafts.failure().contains(QDir::toNativeSeparators(blocker)));
+        QCOMPARE(drafts.hasFailureToShow(), shown);
         QCOMPARE(drafts.takeFailureToShow(), shown);
     }
     QVERIFY(QFile::remove(blocker));
