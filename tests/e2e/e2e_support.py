@@ -89,6 +89,19 @@ def click(acc, clicks=1):
                    timeout=10)
 
 
+def press_keys(*keys):
+    """Real X key events to whichever window has the keyboard."""
+    subprocess.run(["xdotool", "key", *keys], check=True, timeout=10)
+
+
+def type_keys(text):
+    subprocess.run(["xdotool", "type", "--delay", "30", text], check=True, timeout=30)
+
+
+def focused(acc):
+    return acc.getState().contains(pyatspi.STATE_FOCUSED)
+
+
 def set_text(acc, text):
     acc.queryEditableText().setTextContents(text)
     wait_for("text in " + acc.name, lambda: acc.queryText().getText(0, -1) == text, 5)
@@ -210,3 +223,34 @@ def find_in(container, name, role):
 def list_items(listbox):
     return [listbox.getChildAtIndex(i).name for i in range(listbox.childCount)
             if listbox.getChildAtIndex(i).getRole() == pyatspi.ROLE_LIST_ITEM]
+
+
+def enabled_button(app, name):
+    def probe():
+        for acc in walk(app):
+            if (acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name == name
+                    and showing(acc) and enabled(acc)):
+                return acc
+        return None
+    return wait_for('an enabled "%s" button' % name, probe)
+
+
+def add_objective(app, listbox, text):
+    box = find_editable(app, "New Objective")
+    set_text(box, text)
+    before = len(list_items(listbox))
+    click(enabled_button(app, "Add Objective"))
+    wait_for('"%s" in the list' % text, lambda: len(list_items(listbox)) == before + 1)
+    # The box shows "Objective Added!" for the pause, then empties.
+    wait_for("the objective box emptied", lambda: text_of(box) == "", 5)
+
+
+LIST_ROLES = (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE)
+
+
+def check_list(app):
+    """The page preview's list of checks."""
+    for acc in walk(app):
+        if acc.name == "Checks" and acc.getRole() in LIST_ROLES:
+            return acc
+    return None

@@ -27,16 +27,6 @@ def button_in_frame(app, frame_name, button_name):
     return wait_for('"%s" in "%s"' % (button_name, frame_name), probe)
 
 
-def enabled_button(app, name):
-    def probe():
-        for acc in walk(app):
-            if (acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name == name
-                    and showing(acc) and enabled(acc)):
-                return acc
-        return None
-    return wait_for('an enabled "%s" button' % name, probe)
-
-
 def append_text(box, text):
     editable = box.queryEditableText()
     start = box.queryText().characterCount
@@ -62,16 +52,6 @@ def answer_input(app, prompt, answer):
     set_text(field, answer)
     press_button_in_box(app, ("OK", "&OK"))
     wait_for('the input box "%s" closed' % prompt, lambda: probe() is None, 5)
-
-
-def add_objective(app, listbox, text):
-    box = find_editable(app, "New Objective")
-    set_text(box, text)
-    before = len(list_items(listbox))
-    click(enabled_button(app, "Add Objective"))
-    wait_for('"%s" in the list' % text, lambda: len(list_items(listbox)) == before + 1)
-    # The box shows "Objective Added!" for the pause, then empties.
-    wait_for("the objective box emptied", lambda: text_of(box) == "", 5)
 
 
 def journey_editing():

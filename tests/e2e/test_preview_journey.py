@@ -1,26 +1,17 @@
 #!/usr/bin/env python3
 """The page preview through the real program: F5 opens it, its checks name the
-missing mission name, and the line goes once a name is typed.
+missing mission name, and the line goes once a name is typed; F5 leaves the
+keyboard in the field, and following a check selects the faulty tag there.
 
 Usage: test_preview_journey.py <quillmark binary> <golden folder> <work folder>
 Needs DISPLAY and an accessibility bus (run_e2e.sh sets them up).
 """
 import os
-import subprocess
 import sys
 
 import pyatspi
 
 from e2e_support import *  # noqa: F401,F403
-
-LIST_ROLES = (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE)
-
-
-def check_list(app):
-    for acc in walk(app):
-        if acc.name == "Checks" and acc.getRole() in LIST_ROLES:
-            return acc
-    return None
 
 
 def journey_preview():
@@ -31,7 +22,7 @@ def journey_preview():
         app = program.app
         name_box = wait_for("Mission Name", lambda: find_editable(app, "Mission Name"))
         click(name_box)
-        subprocess.run(["xdotool", "key", "F5"], check=True, timeout=10)
+        press_keys("F5")
         wait_for('the "Page Preview" window', lambda: find(app, "Page Preview"))
         checks = wait_for("the Checks list", lambda: check_list(app))
 
@@ -47,5 +38,46 @@ def journey_preview():
         program.stop()
 
 
+def journey_typing_and_jump():
+    mission = os.path.join(WORK, "missions", "PreviewTyping")
+    os.makedirs(mission)
+    program = Program("preview-typing", ini_for(mission))
+    try:
+        app = program.app
+        click(wait_for("the Briefing tab", lambda: find(app, "Briefing", pyatspi.ROLE_PAGE_TAB)))
+        briefing = wait_for("the briefing box", lambda: find_editable(app, "Mission Briefing Text"))
+        click(briefing)
+        press_keys("F5")
+        wait_for('the "Page Preview" window', lambda: find(app, "Page Preview"))
+        typed = "Cross <b>at dawn"
+        type_keys(typed)
+        wait_for("the typed keys in the briefing", lambda: text_of(briefing) == typed, 10)
+        checks = wait_for("the Checks list", lambda: check_list(app))
+        overview_tab = find(app, "Overview", pyatspi.ROLE_PAGE_TAB)
+        tag = (typed.index("<b>"), typed.index("<b>") + len("<b>"))
+        # Each way of following the check, from the Overview tab, so the jump
+        # has to bring the field back and select the tag anew.
+        for follow in ("double-click", "Enter"):
+            click(overview_tab)
+            wait_for("the briefing hidden", lambda: not showing(briefing), 5)
+            line = wait_for("the unclosed <b> among the checks", lambda: find_in(
+                checks, next(n for n in list_items(checks) if n.startswith("Mission Briefing: <b>")),
+                pyatspi.ROLE_LIST_ITEM))
+            if follow == "Enter":
+                click(line)
+                press_keys("Return")
+            else:
+                click(line, 2)
+
+            def tag_selected():
+                text = briefing.queryText()
+                return (showing(briefing) and focused(briefing) and text.getNSelections() == 1
+                        and tuple(text.getSelection(0)) == tag)
+
+            wait_for("<b> selected in the focused briefing after %s" % follow, tag_selected, 10)
+    finally:
+        program.stop()
+
+
 if __name__ == "__main__":
-    sys.exit(run_journeys([journey_preview]))
+    sys.exit(run_journeys([journey_preview, journey_typing_and_jump]))

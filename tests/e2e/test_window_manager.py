@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The full-size picture preview under a real window manager: its outer frame
 opens beside the main window's, at the same height, and the first opening
-equals the second.
+equals the second; "Edit Objective" takes the keys typed as it opens, and
+leaves the page preview usable.
 
 Usage: test_window_manager.py <quillmark binary> <golden folder> <work folder>
 Needs DISPLAY with a window manager running and an accessibility bus.
@@ -75,5 +76,33 @@ def journey_preview_beside_main_window():
         program.stop()
 
 
+def journey_edit_objective_keyboard():
+    folder = os.path.join(WORK, "missions", "EditObjective")
+    os.makedirs(folder)
+    program = Program("edit-objective", ini_for(folder))
+    try:
+        app = program.app
+        click(wait_for("the Briefing tab", lambda: find(app, "Briefing", pyatspi.ROLE_PAGE_TAB)))
+        listbox = wait_for("Objectives List", lambda: find(app, "Objectives List"))
+        add_objective(app, listbox, "Cut the wire")
+        press_keys("F5")
+        preview = wait_for('the "Page Preview" window', lambda: find(app, "Page Preview"))
+        click(wait_for("the objective", lambda: find_in(listbox, "Cut the wire",
+                                                         pyatspi.ROLE_LIST_ITEM)))
+        click(enabled_button(app, "Edit Objective"))
+        edit_box = wait_for("Objective Text", lambda: find_editable(app, "Objective Text"))
+        press_keys("End")
+        type_keys(" now")
+        wait_for("the typed keys in the edit box",
+                 lambda: text_of(edit_box) == "Cut the wire now", 10)
+        if not enabled(preview) or not enabled(check_list(app)):
+            raise Failure("the page preview is disabled while Edit Objective is open")
+        press_keys("Return")
+        wait_for("the edited objective in the list",
+                 lambda: list_items(listbox) == ["Cut the wire now"])
+    finally:
+        program.stop()
+
+
 if __name__ == "__main__":
-    sys.exit(run_journeys([journey_preview_beside_main_window]))
+    sys.exit(run_journeys([journey_preview_beside_main_window, journey_edit_objective_keyboard]))
