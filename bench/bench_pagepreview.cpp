@@ -101,9 +101,9 @@ struct Waits
 
 Waits measureField(QWidget *painted, const std::function<void()> &type)
 {
-    std::vector<int> pauses;
-    for (int i = 0; i < 15; ++i)
-        pauses.push_back(200 + 150 * (i % 5));
+    std::vector<int> pauses(15);
+    for (std::size_t i = 0; i < pauses.size(); ++i)
+        pauses[i] = 200 + 150 * int(i % 5);
     const std::vector<double> paused = typeKeys(painted, type, pauses);
     const std::vector<double> burst = typeKeys(painted, type, std::vector<int>(20, 40));
     return { *std::max_element(paused.begin(), paused.end()),
