@@ -7,20 +7,22 @@
 
 QString crlfText(const QPlainTextEdit *box)
 {
-    // Block by block rather than through one copy of the whole raw text: a
-    // block's text keeps the no-break spaces the plain text turns into
-    // blanks, and its line separators are the user's line breaks too.
-    const QTextDocument *document = box->document();
-    QString text;
-    text.reserve(document->characterCount() + document->blockCount());
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        if (block != document->begin())
-            text.append(u"\r\n");
-        const QString line = block.text();
-        qsizetype from = 0;
-        for (qsizetype at; (at = line.indexOf(QChar::LineSeparator, from)) >= 0; from = at + 1)
-            text.append(QStringView(line).sliced(from, at - from)).append(u"\r\n");
-        text.append(QStringView(line).sliced(from));
+    // The raw text keeps the no-break spaces the plain text turns into
+    // blanks; its paragraph and line separators are the user's line breaks.
+    // One pass over one copy: asking block by block costs a lookup per line.
+    const QString raw = box->document()->toRawText();
+    qsizetype breaks = 0;
+    for (const QChar c : raw)
+        breaks += c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+    QString text(raw.size() + breaks, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const QChar c : raw) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = c;
+        }
     }
     return text;
 }
