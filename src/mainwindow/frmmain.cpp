@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "createfiles.h"
+#include "draftkeeper.h"
 #include "drivelist.h"
 #include "filelist.h"
 #include "focusorder.h"
@@ -74,6 +75,9 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
     connect(m_opener, &MissionOpener::missionRead, this, &frmMain::putOpenedMission);
     connect(m_opener, &MissionOpener::pictureDropped, this,
             [this](const QString &file) { browsePicture(file, true); });
+    m_drafts = new DraftKeeper(
+        this, *m_document, m_recoverAction, [this] { return brief(); },
+        [this](const MissionBrief &draft) { setBrief(draft); });
     m_document->started(brief());
 
     txtMission->setFocus();
@@ -217,7 +221,7 @@ void frmMain::createFiles()
         m_document->written(record);
         if (m_recent)
             m_recent->add(record.saveFolder);
-        (void)keepDraft();
+        (void)m_drafts->keep();
     }
     if (outcome.field)
         showField(*outcome.field);
@@ -292,7 +296,7 @@ void frmMain::setFolderChooser(FolderChooser chooser)
 void frmMain::putOpenedMission(const MissionBrief &opened, const QString &folder)
 {
     // The texts it replaces are kept as a draft; Recover Texts brings them back.
-    (void)setTextsAside();
+    (void)m_drafts->setTextsAside();
     setBrief(opened);
     if (m_folders)
         m_folders->moveSaveFolder(folder);
@@ -302,7 +306,7 @@ void frmMain::putOpenedMission(const MissionBrief &opened, const QString &folder
     m_document->opened(opened);
     if (m_recent)
         m_recent->add(folder);
-    (void)keepDraft();
+    (void)m_drafts->keep();
     SSTab1->setCurrentIndex(0);
     txtMission->setFocus();
 }
@@ -380,4 +384,14 @@ QList<QWidget *> frmMain::tabOrder() const
 bool frmMain::focusNextPrevChild(bool next)
 {
     return stepFocus(tabOrder(), this, next) || QWidget::focusNextPrevChild(next);
+}
+
+void frmMain::setDraftStore(DraftStore *drafts)
+{
+    m_drafts->setStore(drafts);
+}
+
+void frmMain::recoverTexts()
+{
+    m_drafts->recover();
 }

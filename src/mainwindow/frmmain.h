@@ -12,6 +12,7 @@
 #include <functional>
 #include <initializer_list>
 
+class DraftKeeper;
 class DraftStore;
 class FolderSettings;
 class MissionDocument;
@@ -101,11 +102,6 @@ private:
     // Moves the picture lists to file's folder and selects it there; a chosen
     // file is then taken as a click on it takes it.
     void browsePicture(const QString &file, bool choose);
-    bool keepDraft();
-    // Keeps the unwritten texts as a draft of their own before they are
-    // replaced; false when they could not be kept.
-    bool setTextsAside();
-    void updateRecoverCommand();
     void fillRecentMenu();
     void openRecent(const QString &folder);
     [[nodiscard]] QWidget *fieldControl(FieldRef ref);
@@ -123,9 +119,8 @@ private:
     PagePreviewDriver *m_preview = nullptr;
     MissionDocument *m_document = nullptr;
     MissionOpener *m_opener = nullptr;
-    DraftStore *m_drafts = nullptr;
-    QTimer *m_draftTimer = nullptr;
     QAction *m_recoverAction = nullptr;
+    DraftKeeper *m_drafts = nullptr;
     RecentMissions *m_recent = nullptr;
     QMenu *m_recentMenu = nullptr;
 };

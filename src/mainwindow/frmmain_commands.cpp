@@ -1,5 +1,6 @@
 #include "clearall.h"
 #include "clickablelabel.h"
+#include "draftkeeper.h"
 #include "filelist.h"
 #include "folderlist.h"
 #include "frmabout.h"
@@ -70,7 +71,7 @@ void frmMain::closeEvent(QCloseEvent *event)
         if (window != this && window->isVisible())
             window->close();
     }
-    (void)keepDraft();
+    (void)m_drafts->keep();
     event->accept();
     QCoreApplication::quit();
 }

@@ -1,4 +1,5 @@
 #include "controls.h"
+#include "draftkeeper.h"
 #include "frmabout.h"
 #include "frmmain.h"
 #include "missionopener.h"
@@ -38,9 +39,11 @@ void frmMain::buildMenuBar()
         addCommand(file, tr("&Create Files"), "mnuCreateFiles", QKeySequence(Qt::CTRL | Qt::Key_S)),
         &QAction::triggered, this, &frmMain::createFiles);
     m_recoverAction = addCommand(file, tr("Reco&ver Texts..."), "mnuRecover");
-    connect(m_recoverAction, &QAction::triggered, this, &frmMain::recoverTexts);
-    connect(file, &QMenu::aboutToShow, this, &frmMain::updateRecoverCommand);
-    updateRecoverCommand();
+    m_recoverAction->setEnabled(false);
+    connect(file, &QMenu::aboutToShow, this, [this] {
+        if (m_drafts)
+            m_drafts->updateRecoverCommand();
+    });
     file->addSeparator();
     connect(addCommand(file, tr("&Quit"), "mnuQuit", QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);
