@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
 
@@ -14,12 +13,6 @@ QString sameForm(const QString &folder)
 }
 
 } // namespace
-
-QString programConfigFile()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/quillmark/quillmark.conf");
-}
 
 RecentMissions::RecentMissions(QString configFile)
     : m_file(std::move(configFile))

@@ -3,10 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-// The program's own configuration file (Linux: ~/.config/quillmark/
-// quillmark.conf), never the game's settings file.
-[[nodiscard]] QString programConfigFile();
-
 // The missions most recently opened or written, newest first, kept in the
 // program's own configuration file so that every window and start sees them.
 class RecentMissions

@@ -59,3 +59,9 @@ QString settingsFileLocation(const QString &programDir, const QString &configDir
     // save-folder press then reports that the file cannot be written.
     return shipped;
 }
+
+QString programConfigFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/quillmark/quillmark.conf");
+}

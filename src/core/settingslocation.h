@@ -14,6 +14,10 @@
 // beside the program, so that start-up reports it missing.
 [[nodiscard]] QString settingsFileLocation(const QString &programDir);
 
+// The program's own configuration file (Linux: ~/.config/quillmark/
+// quillmark.conf), never the game's settings file.
+[[nodiscard]] QString programConfigFile();
+
 // The same with the user's config folder and the writability test given,
 // for tests (as root, permission bits do not stop a write).
 [[nodiscard]] QString settingsFileLocation(const QString &programDir, const QString &configDir,

@@ -2,6 +2,7 @@
 
 #include "checksmodel.h"
 #include "controls.h"
+#include "settingslocation.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -32,9 +32,7 @@ constexpr int messageMs = 5000;
 // The program's own configuration, never the game's settings file.
 QSettings programSettings()
 {
-    return QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                         + QStringLiteral("/quillmark/quillmark.conf"),
-                     QSettings::IniFormat);
+    return QSettings(programConfigFile(), QSettings::IniFormat);
 }
 
 // Right of the main window where the screen has room, else left of it, else
