@@ -8,6 +8,7 @@
 #include "imagebox.h"
 #include "missionfolder.h"
 #include "twips.h"
+#include "uniformrows.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -338,6 +339,7 @@ void MainForm::buildBriefingTab(QWidget *page)
         b->setFont(newsGothic(9));
     List1 = named(new QListWidget(fraObjectives), "List1");
     List1->setFont(arialNarrow(9.75));
+    UniformRows::install(List1);
     describe(List1, QCoreApplication::translate("frmMain", "Objectives List"),
              QCoreApplication::translate("frmMain",
                                          "List of current missions.  Double click to remove"));

@@ -1,0 +1,108 @@
+#include "uniformrows.h"
+
+#include <QListView>
+
+#include <algorithm>
+
+UniformRows *UniformRows::install(QListView *view)
+{
+    auto *rows = new UniformRows(view);
+    view->setItemDelegate(rows);
+    return rows;
+}
+
+UniformRows::UniformRows(QListView *view)
+    : QStyledItemDelegate(view)
+    , m_view(view)
+{
+    const QAbstractItemModel *model = view->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) {
+                std::vector<Measure> added;
+                added.reserve(std::size_t(last - first + 1));
+                for (int row = first; row <= last; ++row)
+                    added.push_back(measure(row));
+                m_rows.insert(m_rows.begin() + first, added.begin(), added.end());
+                fit();
+            });
+    connect(model, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+                fit();
+            });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+                    m_rows[std::size_t(row)] = measure(row);
+                fit();
+            });
+    const auto remeasure = [this] {
+        measureAll();
+        fit();
+    };
+    connect(model, &QAbstractItemModel::modelReset, this, remeasure);
+    connect(model, &QAbstractItemModel::layoutChanged, this, remeasure);
+    connect(model, &QAbstractItemModel::rowsMoved, this, remeasure);
+    measureAll();
+    fit();
+}
+
+UniformRows::Measure UniformRows::extent() const
+{
+    Measure e;
+    for (const Measure &m : m_rows) {
+        e.width = std::max(e.width, m.width);
+        e.lines = std::max(e.lines, m.lines);
+    }
+    return e;
+}
+
+void UniformRows::fit()
+{
+    // A row of several lines is rare (a line break pasted into an objective);
+    // the view then measures every row itself, so only that row is taller.
+    const bool uniform = extent().lines == 1;
+    if (m_view->uniformItemSizes() == uniform)
+        return;
+    m_view->setUniformItemSizes(uniform);
+    m_view->doItemsLayout();
+}
+
+UniformRows::Measure UniformRows::measure(int row) const
+{
+    const QString text = m_view->model()->index(row, 0).data().toString();
+    const QFontMetrics metrics = m_view->fontMetrics();
+    if (!text.contains(QLatin1Char('\n')))
+        return { metrics.horizontalAdvance(text), 1 };
+    Measure m { 0, 0 };
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        m.width = std::max(m.width, metrics.horizontalAdvance(line.toString()));
+        ++m.lines;
+    }
+    return m;
+}
+
+void UniformRows::measureAll()
+{
+    const int count = m_view->model()->rowCount();
+    m_rows.clear();
+    m_rows.reserve(std::size_t(count));
+    for (int row = 0; row < count; ++row)
+        m_rows.push_back(measure(row));
+}
+
+int UniformRows::widestRow() const
+{
+    const auto widest
+        = std::max_element(m_rows.begin(), m_rows.end(),
+                           [](const Measure &a, const Measure &b) { return a.width < b.width; });
+    return widest == m_rows.end() ? -1 : int(widest - m_rows.begin());
+}
+
+QSize UniformRows::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    // With rows of one size the view asks for one row only: the widest.
+    const int widest = m_view->uniformItemSizes() ? widestRow() : -1;
+    return QStyledItemDelegate::sizeHint(option,
+                                         widest < 0 ? index : m_view->model()->index(widest, 0));
+}
