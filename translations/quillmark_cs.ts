@@ -174,6 +174,10 @@ Zkontrolujte, že je Varnholt.ini ve stejné složce jako program.</translation>
         <source>%1: %2 with errors, %3 with warnings.</source>
         <translation>%1; s chybami: %2, s varováními: %3.</translation>
     </message>
+    <message>
+        <source>expected %1, found %2</source>
+        <translation>očekáváno %1, nalezeno %2</translation>
+    </message>
 </context>
 <context>
     <name>MissionFolder</name>

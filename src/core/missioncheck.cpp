@@ -128,11 +128,15 @@ void Checker::check(const QString &folder)
     for (const PageProblem &problem : read.pages.problems) {
         const bool overview = problem.page == PageProblem::Page::Overview;
         (overview ? overviewRead : briefingRead) = false;
-        report(QStringLiteral("%1:%2")
-                   .arg(where(overview ? overviewName : briefingName))
-                   .arg(problem.line),
-               "error",
-               QCoreApplication::translate("MissionCheck", "expected %1").arg(problem.expected));
+        report(
+            QStringLiteral("%1:%2")
+                .arg(where(overview ? overviewName : briefingName))
+                .arg(problem.line),
+            "error",
+            problem.found.isEmpty()
+                ? QCoreApplication::translate("MissionCheck", "expected %1").arg(problem.expected)
+                : QCoreApplication::translate("MissionCheck", "expected %1, found %2")
+                      .arg(problem.expected, problem.found));
         errors = true;
     }
     for (const auto &[present, name] : { std::pair(read.pages.hasOverview, overviewName),

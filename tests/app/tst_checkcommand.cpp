@@ -81,7 +81,8 @@ void TestCheckCommand::check_data()
         << QStringList { check,    "broken/cut", "broken/half",
                          "broken", "nowhere",    "campaign/3 not a mission" }
         << 1
-        << QStringList { "broken/cut/overview.html:8: error: expected <title>Overview</title>",
+        << QStringList { "broken/cut/overview.html:8: error: expected <title>Overview</title>, "
+                         "found <title>Overview</titel>",
                          "broken/cut/briefing.html: error: The page is missing.",
                          "broken/half/briefing.html: error: The page is missing.",
                          "broken/half/overview.html: warning: Picture: No picture chosen",
