@@ -49,12 +49,13 @@ time_to_window() {
     shift
     local start end
     start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>"$work/stderr" &
     app_pid=$!
     local deadline=$((start + 20000000000))
     until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
         if (($(date +%s%N) > deadline)) || ! kill -0 "$app_pid" 2>/dev/null; then
             echo "startup.sh: no window \"$title\" from $1" >&2
+            sed 's/^/  /' "$work/stderr" >&2
             kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; app_pid=""
             return 1
         fi
