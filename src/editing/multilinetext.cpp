@@ -5,32 +5,41 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 QString crlfText(const QPlainTextEdit *box)
 {
     // The raw text keeps the no-break spaces the plain text turns into
     // blanks; its paragraph and line separators are the user's line breaks.
-    // One pass over one copy: asking block by block costs a lookup per line.
-    const QString raw = box->document()->toRawText();
-    qsizetype breaks = 0;
-    for (const QChar c : raw)
-        breaks += c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-    QString text(raw.size() + breaks, Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const QChar c : raw) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
-            *out++ = u'\r';
-            *out++ = u'\n';
+    // One pass over one copy: asking block by block costs a lookup per line,
+    // and widening that copy in place, from its end, spares a second one.
+    QString text = box->document()->toRawText();
+    const auto isBreak
+        = [](QChar c) { return c == QChar::ParagraphSeparator || c == QChar::LineSeparator; };
+    const qsizetype size = text.size();
+    const qsizetype breaks = std::count_if(text.cbegin(), text.cend(), isBreak);
+    if (breaks == 0)
+        return text;
+    text.resize(size + breaks);
+    QChar *data = text.data();
+    for (qsizetype in = size, out = size + breaks; in-- > 0;) {
+        if (isBreak(data[in])) {
+            data[--out] = u'\n';
+            data[--out] = u'\r';
         } else {
-            *out++ = c;
+            data[--out] = data[in];
         }
     }
     return text;
 }
 
-// One pass: replacing in place moves the rest of the text at every break.
+// The box itself takes a CR LF as one line break and a lone CR as one, so a
+// text is handed over as it is, without a second copy; only a CR right
+// before a CR LF would read as two breaks, and such a text is converted
+// first, in one pass.
 void setCrlfText(QPlainTextEdit *box, const QString &text)
 {
-    if (!text.contains(QLatin1String("\r\n"))) {
+    if (!text.contains(QLatin1String("\r\r\n"))) {
         box->setPlainText(text);
         return;
     }

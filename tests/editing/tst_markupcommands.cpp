@@ -69,6 +69,9 @@ void TestMarkupCommands::lineBreakOnText_data()
         << QStringLiteral("a\u00a0b") << 1 << QStringLiteral("a\u00a0b<br>\r\n");
     QTest::newRow("pasted line separator is a line break")
         << QStringLiteral("one\u2028two") << 1 << QStringLiteral("one\r\ntwo<br>\r\n");
+    QTest::newRow("lone CR, LF, and CR before CR LF are one break each")
+        << QStringLiteral("\ra\rb\nc\r\r\nd\r\n") << 1
+        << QStringLiteral("\r\na\r\nb\r\nc\r\nd\r\n<br>\r\n");
 }
 
 void TestMarkupCommands::lineBreakOnText()
