@@ -59,10 +59,10 @@ PageFile readPageFile(const QString &folder, const QString &name, qint64 sizeLim
 
 MissionFolderRead readMissionFolder(const QString &folder, qint64 sizeLimit)
 {
-    const PageFile overview = readPageFile(folder, QStringLiteral("overview.html"), sizeLimit);
-    const PageFile briefing = readPageFile(folder, QStringLiteral("briefing.html"), sizeLimit);
+    PageFile overview = readPageFile(folder, QStringLiteral("overview.html"), sizeLimit);
+    PageFile briefing = readPageFile(folder, QStringLiteral("briefing.html"), sizeLimit);
     MissionFolderRead read;
-    read.pages = readMissionPages(overview.bytes, briefing.bytes);
+    read.pages = readMissionPages(std::move(overview.bytes), std::move(briefing.bytes));
     for (const PageFile *page : { &overview, &briefing }) {
         if (!page->error.isEmpty())
             read.errors.append(page->error);

@@ -32,7 +32,8 @@ class PageLines
 {
 public:
     PageLines(QByteArrayView page, Mode mode, PageCharset charset)
-        : m_mode(mode)
+        : m_page(page)
+        , m_mode(mode)
         , m_charset(charset)
     {
         const char *data = page.data();
@@ -71,13 +72,16 @@ public:
     }
 
     // Lines first to last - 1 as one multi-line field, its lines joined by
-    // CR LF as the window stores them.
-    [[nodiscard]] QString field(qsizetype first, qsizetype last) const
+    // CR LF as the window stores them. A page as written holds the field
+    // whole: it is decoded once the page is read, by takeFields().
+    void field(QString &target, qsizetype first, qsizetype last) const
     {
         if (m_mode == Mode::AsWritten) {
             const char *begin = m_lines.at(first).data();
             const QByteArrayView end = m_lines.at(last - 1);
-            return text(QByteArrayView(begin, end.data() + end.size() - begin), FieldLines::Many);
+            m_later.append(
+                { &target, begin - m_page.data(), end.data() + end.size() - m_page.data() });
+            return;
         }
         QByteArray joined;
         for (qsizetype i = first; i < last; ++i) {
@@ -85,10 +89,21 @@ public:
                 joined.append("\r\n", 2);
             joined.append(m_lines.at(i));
         }
-        return text(joined, FieldLines::Many);
+        target = text(joined, FieldLines::Many);
     }
 
+    // A multi-line field of the page at [from, to), not yet decoded.
+    struct Later
+    {
+        QString *target;
+        qsizetype from;
+        qsizetype to;
+    };
+    [[nodiscard]] const QList<Later> &later() const { return m_later; }
+
 private:
+    QByteArrayView m_page;
+    mutable QList<Later> m_later;
     QList<QByteArrayView> m_lines;
     Mode m_mode;
     PageCharset m_charset;
@@ -217,7 +232,7 @@ std::optional<PageProblem> readOverview(const PageLines &lines, MissionBrief &br
     const qsizetype widthStart = widthAt + pictureWidth.size();
     brief.pictureWidth = lines.text(picture->sliced(widthStart, heightAt - widthStart));
     brief.pictureHeight = lines.text(picture->sliced(heightAt + pictureHeight.size()));
-    brief.overviewText = lines.field(textStart, tail);
+    lines.field(brief.overviewText, textStart, tail);
     return std::nullopt;
 }
 
@@ -335,8 +350,8 @@ std::optional<PageProblem> readBriefing(const PageLines &lines, MissionBrief &br
         return frame.problem();
     }
 
-    brief.notesText = lines.field(notesStart, split);
-    brief.briefingText = lines.field(split + plan, close);
+    lines.field(brief.notesText, notesStart, split);
+    lines.field(brief.briefingText, split + plan, close);
     brief.objectives = objectives;
     brief.objectiveCount = QString::number(count);
     brief.endings = endings;
@@ -348,39 +363,101 @@ std::optional<PageProblem> readBriefing(const PageLines &lines, MissionBrief &br
 using PageRead = std::optional<PageProblem> (*)(const PageLines &, MissionBrief &);
 using PageSplit = bool (*)(QByteArrayView, MissionBrief &);
 
+// Where a piece of a field may end: a reference is at most ten bytes and is
+// decoded only whole, and the two bytes before are ASCII, so that no
+// character of any code page is cut. A reference decoded at the end of a
+// piece is then whole in it, with the text it may join.
+qsizetype pieceEnd(QByteArrayView page, qsizetype from, qsizetype want)
+{
+    constexpr qsizetype reference = 10;
+    for (qsizetype end = want; end > from + reference; --end) {
+        if (uchar(page[end - 1]) < 0x80 && uchar(page[end - 2]) < 0x80
+            && !page.sliced(end - reference, reference).contains('&'))
+            return end;
+    }
+    return page.size();
+}
+
+// Decodes the fields found in a page as written, from its last to its first.
+// A page no one else holds is given back as it goes: what follows a field
+// is cut off before it is decoded, and the field itself piece by piece.
+void takeFields(QByteArray &page, const QList<PageLines::Later> &later)
+{
+    constexpr qsizetype piece = qsizetype(4) << 20;
+    const bool owned = page.isDetached();
+    for (qsizetype k = later.size(); k-- > 0;) {
+        const PageLines::Later &field = later.at(k);
+        if (!owned) {
+            *field.target
+                = decodePageText(QByteArrayView(page).sliced(field.from, field.to - field.from),
+                                 PageCharset::CodePage, FieldLines::Many);
+            continue;
+        }
+        page.truncate(field.to);
+        page.squeeze();
+        QString text;
+        text.reserve(field.to - field.from);
+        while (page.size() > field.from) {
+            const QByteArrayView rest(page);
+            const qsizetype end = page.size() - field.from > piece
+                ? pieceEnd(rest, field.from, field.from + piece)
+                : page.size();
+            text.append(decodePageText(rest.sliced(field.from, end - field.from),
+                                       PageCharset::CodePage, FieldLines::Many));
+            char *data = page.data();
+            std::memmove(data + field.from, data + end, size_t(page.size() - end));
+            page.truncate(page.size() - (end - field.from));
+            page.squeeze();
+        }
+        *field.target = std::move(text);
+    }
+}
+
+// A page reader fills the fields of its page only once it has found the
+// whole frame, so a page with a problem changes nothing.
+using PageRead = std::optional<PageProblem> (*)(const PageLines &, MissionBrief &);
+using PageSplit = bool (*)(QByteArrayView, MissionBrief &);
+
 // A page whose one-line fields hold line breaks does not fit the frame line
 // by line; it is split by its bytes before being taken as edited by hand.
-std::optional<PageProblem> readPage(QByteArrayView bytes, PageRead read, PageSplit split,
+std::optional<PageProblem> readPage(QByteArray &bytes, PageRead read, PageSplit split,
                                     MissionBrief &brief)
 {
     constexpr QByteArrayView bom = "\xEF\xBB\xBF";
     const bool utf8 = bytes.startsWith(bom);
-    if (!utf8 && !read(PageLines(bytes, Mode::AsWritten, PageCharset::CodePage), brief))
-        return std::nullopt;
+    if (!utf8) {
+        const PageLines lines(bytes, Mode::AsWritten, PageCharset::CodePage);
+        if (!read(lines, brief)) {
+            takeFields(bytes, lines.later());
+            return std::nullopt;
+        }
+    }
     if (!utf8 && split(bytes, brief))
         return std::nullopt;
-    return read(PageLines(utf8 ? bytes.sliced(bom.size()) : bytes, Mode::HandEdited,
+    const QByteArrayView view(bytes);
+    return read(PageLines(utf8 ? view.sliced(bom.size()) : view, Mode::HandEdited,
                           utf8 ? PageCharset::Utf8 : PageCharset::CodePage),
                 brief);
 }
 
 } // namespace
 
-MissionPages readMissionPages(const std::optional<QByteArray> &overviewBytes,
-                              const std::optional<QByteArray> &briefingBytes)
+MissionPages readMissionPages(std::optional<QByteArray> overviewBytes,
+                              std::optional<QByteArray> briefingBytes)
 {
     MissionPages pages;
     pages.hasOverview = overviewBytes.has_value();
     pages.hasBriefing = briefingBytes.has_value();
-    const auto readOne = [&pages](const std::optional<QByteArray> &bytes, PageRead read,
-                                  PageSplit split, Page page) {
-        if (!bytes)
-            return;
-        if (auto problem = readPage(*bytes, read, split, pages.brief)) {
-            problem->page = page;
-            pages.problems.append(*problem);
-        }
-    };
+    const auto readOne
+        = [&pages](std::optional<QByteArray> &bytes, PageRead read, PageSplit split, Page page) {
+              if (!bytes)
+                  return;
+              if (auto problem = readPage(*bytes, read, split, pages.brief)) {
+                  problem->page = page;
+                  pages.problems.append(*problem);
+              }
+              bytes.reset();
+          };
     readOne(overviewBytes, &readOverview, &splitOverviewPage, Page::Overview);
     readOne(briefingBytes, &readBriefing, &splitBriefingPage, Page::Briefing);
     return pages;

@@ -32,9 +32,11 @@ struct MissionPages
 // The inverse of overviewPageBytes() and briefingPageBytes(): writing what
 // was read gives the very bytes that were read. Pages edited by hand may
 // have LF or mixed line ends, a UTF-8 byte-order mark and trailing blanks
-// on the fixed lines.
-[[nodiscard]] MissionPages readMissionPages(const std::optional<QByteArray> &overviewBytes,
-                                            const std::optional<QByteArray> &briefingBytes);
+// on the fixed lines. Pages handed over whole (moved in) are given back as
+// their multi-line fields are decoded, so the bytes and the text of a large
+// field are not both held whole.
+[[nodiscard]] MissionPages readMissionPages(std::optional<QByteArray> overviewBytes,
+                                            std::optional<QByteArray> briefingBytes);
 
 // "briefing.html, line 17: expected </h6>"
 [[nodiscard]] QString describeProblem(const PageProblem &problem);

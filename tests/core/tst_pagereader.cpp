@@ -131,6 +131,17 @@ void TestPageReader::writesBackTheSameBytes_data()
         many.objectives.append(QString::number(i));
     many.objectiveCount = "500";
     QTest::newRow("many objectives") << many << true;
+
+    // A large field is decoded in pieces: references, surrogates, line ends
+    // and letters of the code page meet the end of a piece at every shift.
+    const QString seam = QStringLiteral("\u4E2D&#8232;") + QChar(0xD83D)
+        + QStringLiteral("&#56832;\r\n\u00E9 and on");
+    for (int shift = 0; shift < 10; shift += 2) {
+        MissionBrief large;
+        large.notesText = QString((4 << 20) - 40 + 4 * shift, u'n') + seam.repeated(4);
+        large.briefingText = QString((4 << 20) - 40 - 3 * shift, u'b') + seam.repeated(4);
+        QTest::addRow("large fields, shift %d", shift) << large << true;
+    }
 }
 
 void TestPageReader::writesBackTheSameBytes()
