@@ -72,24 +72,13 @@ public:
     }
 
     // Lines first to last - 1 as one multi-line field, its lines joined by
-    // CR LF as the window stores them. A page as written holds the field
-    // whole: it is decoded once the page is read, by takeFields().
+    // CR LF as the window stores them. The page holds the field whole, with
+    // its own line ends: it is decoded once the page is read, by takeFields().
     void field(QString &target, qsizetype first, qsizetype last) const
     {
-        if (m_mode == Mode::AsWritten) {
-            const char *begin = m_lines.at(first).data();
-            const QByteArrayView end = m_lines.at(last - 1);
-            m_later.append(
-                { &target, begin - m_page.data(), end.data() + end.size() - m_page.data() });
-            return;
-        }
-        QByteArray joined;
-        for (qsizetype i = first; i < last; ++i) {
-            if (i > first)
-                joined.append("\r\n", 2);
-            joined.append(m_lines.at(i));
-        }
-        target = text(joined, FieldLines::Many);
+        const char *begin = m_lines.at(first).data();
+        const QByteArrayView end = m_lines.at(last - 1);
+        m_later.append({ &target, begin - m_page.data(), end.data() + end.size() - m_page.data() });
     }
 
     // A multi-line field of the page at [from, to), not yet decoded.
@@ -100,6 +89,26 @@ public:
         qsizetype to;
     };
     [[nodiscard]] const QList<Later> &later() const { return m_later; }
+
+    // Appends a field's bytes, decoded, to text: a page edited by hand may
+    // end a line with LF alone, which the field holds as CR LF.
+    void appendField(QString &text, QByteArrayView bytes) const
+    {
+        const QString piece = decodePageText(bytes, m_charset, FieldLines::Many);
+        if (m_mode == Mode::AsWritten) {
+            text.append(piece);
+            return;
+        }
+        qsizetype done = 0;
+        for (qsizetype lf = piece.indexOf(u'\n'); lf >= 0; lf = piece.indexOf(u'\n', lf + 1)) {
+            const QChar before = lf > done ? piece[lf - 1] : text.isEmpty() ? QChar() : text.back();
+            if (before == u'\r')
+                continue;
+            text.append(QStringView(piece).sliced(done, lf - done)).append(u'\r');
+            done = lf;
+        }
+        text.append(QStringView(piece).sliced(done));
+    }
 
 private:
     QByteArrayView m_page;
@@ -378,45 +387,39 @@ qsizetype pieceEnd(QByteArrayView page, qsizetype from, qsizetype want)
     return page.size();
 }
 
-// Decodes the fields found in a page as written, from its last to its first.
-// A page no one else holds is given back as it goes: what follows a field
-// is cut off before it is decoded, and the field itself piece by piece.
-void takeFields(QByteArray &page, const QList<PageLines::Later> &later)
+// Decodes the fields found in a page, from its last to its first; base is
+// where the lines begin in the page. A page no one else holds is given back
+// as it goes: what follows a field is cut off before it is decoded, and the
+// field itself piece by piece.
+void takeFields(QByteArray &page, qsizetype base, const PageLines &lines)
 {
     constexpr qsizetype piece = qsizetype(4) << 20;
     const bool owned = page.isDetached();
+    const QList<PageLines::Later> &later = lines.later();
     for (qsizetype k = later.size(); k-- > 0;) {
-        const PageLines::Later &field = later.at(k);
-        if (!owned) {
-            *field.target
-                = decodePageText(QByteArrayView(page).sliced(field.from, field.to - field.from),
-                                 PageCharset::CodePage, FieldLines::Many);
-            continue;
-        }
-        page.truncate(field.to);
-        page.squeeze();
+        const qsizetype from = base + later.at(k).from;
+        const qsizetype to = base + later.at(k).to;
         QString text;
-        text.reserve(field.to - field.from);
-        while (page.size() > field.from) {
-            const QByteArrayView rest(page);
-            const qsizetype end = page.size() - field.from > piece
-                ? pieceEnd(rest, field.from, field.from + piece)
-                : page.size();
-            text.append(decodePageText(rest.sliced(field.from, end - field.from),
-                                       PageCharset::CodePage, FieldLines::Many));
-            char *data = page.data();
-            std::memmove(data + field.from, data + end, size_t(page.size() - end));
-            page.truncate(page.size() - (end - field.from));
+        text.reserve(to - from);
+        if (!owned) {
+            lines.appendField(text, QByteArrayView(page).sliced(from, to - from));
+        } else {
+            page.truncate(to);
             page.squeeze();
         }
-        *field.target = std::move(text);
+        while (owned && page.size() > from) {
+            const QByteArrayView rest(page);
+            const qsizetype end
+                = page.size() - from > piece ? pieceEnd(rest, from, from + piece) : page.size();
+            lines.appendField(text, rest.sliced(from, end - from));
+            char *data = page.data();
+            std::memmove(data + from, data + end, size_t(page.size() - end));
+            page.truncate(page.size() - (end - from));
+            page.squeeze();
+        }
+        *later.at(k).target = std::move(text);
     }
 }
-
-// A page reader fills the fields of its page only once it has found the
-// whole frame, so a page with a problem changes nothing.
-using PageRead = std::optional<PageProblem> (*)(const PageLines &, MissionBrief &);
-using PageSplit = bool (*)(QByteArrayView, MissionBrief &);
 
 // A page whose one-line fields hold line breaks does not fit the frame line
 // by line; it is split by its bytes before being taken as edited by hand.
@@ -428,16 +431,19 @@ std::optional<PageProblem> readPage(QByteArray &bytes, PageRead read, PageSplit 
     if (!utf8) {
         const PageLines lines(bytes, Mode::AsWritten, PageCharset::CodePage);
         if (!read(lines, brief)) {
-            takeFields(bytes, lines.later());
+            takeFields(bytes, 0, lines);
             return std::nullopt;
         }
     }
     if (!utf8 && split(bytes, brief))
         return std::nullopt;
-    const QByteArrayView view(bytes);
-    return read(PageLines(utf8 ? view.sliced(bom.size()) : view, Mode::HandEdited,
-                          utf8 ? PageCharset::Utf8 : PageCharset::CodePage),
-                brief);
+    const qsizetype base = utf8 ? bom.size() : 0;
+    const PageLines lines(QByteArrayView(bytes).sliced(base), Mode::HandEdited,
+                          utf8 ? PageCharset::Utf8 : PageCharset::CodePage);
+    std::optional<PageProblem> problem = read(lines, brief);
+    if (!problem)
+        takeFields(bytes, base, lines);
+    return problem;
 }
 
 } // namespace

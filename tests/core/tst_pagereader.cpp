@@ -30,6 +30,22 @@ void put(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// A large field is decoded in pieces: references, surrogates, line ends
+// and letters of the code page meet the end of a piece at several shifts.
+void addLargeFieldRows(bool readsBackEqual)
+{
+    const QString seam = QStringLiteral("\u4E2D&#8232;") + QChar(0xD83D)
+        + QStringLiteral("&#56832;\u00E9 and on and on\r\n");
+    for (int shift = 0; shift < 10; shift += 2) {
+        MissionBrief large;
+        large.notesText = QString((4 << 20) - 47 + 5 * shift, u'n') + seam.repeated(4);
+        large.briefingText = QString((4 << 20) - 40 - 3 * shift, u'b') + seam.repeated(4);
+        QTestData &row = QTest::addRow("large fields, shift %d", shift) << large;
+        if (readsBackEqual)
+            row << true;
+    }
+}
+
 } // namespace
 
 class TestPageReader : public QObject
@@ -41,6 +57,8 @@ private Q_SLOTS:
     void decodesWhatTheEncoderWrites();
     void writesBackTheSameBytes_data();
     void writesBackTheSameBytes();
+    void readsLargeFieldsWithLfLineEnds_data();
+    void readsLargeFieldsWithLfLineEnds();
     void readsEditedPage_data();
     void readsEditedPage();
     void readsFolder_data();
@@ -132,16 +150,7 @@ void TestPageReader::writesBackTheSameBytes_data()
     many.objectiveCount = "500";
     QTest::newRow("many objectives") << many << true;
 
-    // A large field is decoded in pieces: references, surrogates, line ends
-    // and letters of the code page meet the end of a piece at every shift.
-    const QString seam = QStringLiteral("\u4E2D&#8232;") + QChar(0xD83D)
-        + QStringLiteral("&#56832;\r\n\u00E9 and on");
-    for (int shift = 0; shift < 10; shift += 2) {
-        MissionBrief large;
-        large.notesText = QString((4 << 20) - 40 + 4 * shift, u'n') + seam.repeated(4);
-        large.briefingText = QString((4 << 20) - 40 - 3 * shift, u'b') + seam.repeated(4);
-        QTest::addRow("large fields, shift %d", shift) << large << true;
-    }
+    addLargeFieldRows(true);
 }
 
 void TestPageReader::writesBackTheSameBytes()
@@ -155,6 +164,26 @@ void TestPageReader::writesBackTheSameBytes()
     QCOMPARE(briefingPageBytes(pages.brief), briefingPageBytes(brief));
     if (readsBackEqual)
         QVERIFY(pages.brief == brief);
+}
+
+void TestPageReader::readsLargeFieldsWithLfLineEnds_data()
+{
+    QTest::addColumn<MissionBrief>("brief");
+    addLargeFieldRows(false);
+}
+
+void TestPageReader::readsLargeFieldsWithLfLineEnds()
+{
+    QFETCH(MissionBrief, brief);
+
+    // Every line, or only the page's own lines, ending in LF alone.
+    for (const QByteArray &end : { QByteArray("\r\n"), QByteArray("<hr>\r\n") }) {
+        QByteArray page = briefingPageBytes(brief).replace(end, end.chopped(2) + '\n');
+        const MissionPages pages = readMissionPages(std::nullopt, std::move(page));
+        QVERIFY(pages.problems.isEmpty());
+        QCOMPARE(pages.brief.notesText, brief.notesText);
+        QCOMPARE(pages.brief.briefingText, brief.briefingText);
+    }
 }
 
 void TestPageReader::readsEditedPage_data()
