@@ -3,12 +3,15 @@
 #include <QByteArrayView>
 #include <QStringConverter>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+#elif defined(__SSE2__)
+#include <emmintrin.h>
 #endif
 
 namespace {
@@ -19,6 +22,8 @@ void appendReference(QByteArray &out, char32_t codePoint)
     out.append(QByteArray::number(static_cast<uint>(codePoint)));
     out.append(';');
 }
+
+#ifdef Q_OS_WIN
 
 // Walks the text one code point at a time; a surrogate pair is one code point
 // and a lone surrogate stands for itself.
@@ -35,8 +40,6 @@ template<typename Single> void encodeByCodePoint(QStringView text, QByteArray &o
         single(c, out);
     }
 }
-
-#ifdef Q_OS_WIN
 
 bool encodeOne(const wchar_t *units, int count, QByteArray &out)
 {
@@ -160,34 +163,62 @@ const Cp1250Table &table()
     return *instance;
 }
 
+// Writes one byte per unit to dst until a unit has none; returns how many
+// were written. Sixteen ASCII units, the same in every code page, are packed
+// at once where the processor allows; the rest are looked up one by one.
+qsizetype encodeBytes(const Cp1250Table &t, const char16_t *units, qsizetype n, char *dst)
+{
+    qsizetype i = 0;
+    while (i < n) {
+#ifdef __SSE2__
+        if (i + 16 <= n) {
+            const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i));
+            const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i + 8));
+            const __m128i beyondAscii
+                = _mm_and_si128(_mm_or_si128(low, high), _mm_set1_epi16(short(0xFF80)));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi16(beyondAscii, _mm_setzero_si128())) == 0xFFFF) {
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_packus_epi16(low, high));
+                i += 16;
+                continue;
+            }
+        }
+#endif
+        for (const qsizetype end = std::min(n, i + 16); i < end; ++i) {
+            const int byte = t.byteFor(units[i]);
+            if (byte < 0)
+                return i;
+            dst[i] = char(byte);
+        }
+    }
+    return i;
+}
+
+// Every character is one byte except those that need a reference: runs of
+// bytes go straight into the buffer, and each reference is written between
+// them.
 void append(QByteArray &out, QStringView text)
 {
     const Cp1250Table &t = table();
-    // Every character is one byte until one needs a reference: write the
-    // bytes straight into the buffer and fall back to the slow walk only from
-    // the first such character on.
-    const qsizetype start = out.size();
-    out.resize(start + text.size());
-    char *dst = out.data() + start;
     const char16_t *units = text.utf16();
+    const qsizetype n = text.size();
     qsizetype i = 0;
-    for (const qsizetype n = text.size(); i < n; ++i) {
-        const char16_t unit = units[i];
-        const int byte = unit < 0x80 ? int(unit) : t.byteFor(unit);
-        if (byte < 0)
+    while (i < n) {
+        const qsizetype start = out.size();
+        out.resize(start + n - i);
+        const qsizetype run = encodeBytes(t, units + i, n - i, out.data() + start);
+        out.resize(start + run);
+        i += run;
+        if (i == n)
             break;
-        *dst++ = char(byte);
+        // A surrogate pair is one code point; a lone surrogate stands for itself.
+        if (QChar::isHighSurrogate(units[i]) && i + 1 < n && QChar::isLowSurrogate(units[i + 1])) {
+            appendReference(out, QChar::surrogateToUcs4(units[i], units[i + 1]));
+            i += 2;
+        } else {
+            appendReference(out, units[i]);
+            ++i;
+        }
     }
-    out.resize(start + i);
-    if (i == text.size())
-        return;
-    encodeByCodePoint(text.mid(i), out, [&t](QChar c, QByteArray &o) {
-        const int byte = t.byteFor(c.unicode());
-        if (byte >= 0)
-            o.append(char(byte));
-        else
-            appendReference(o, c.unicode());
-    });
 }
 
 QByteArray encode(QStringView text)

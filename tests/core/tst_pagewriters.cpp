@@ -133,6 +133,12 @@ void TestPageWriters::encodesCharacters_data()
         << QStringLiteral("\t\r\n\x1A") << QByteArray("\t\r\n\x1A");
     QTest::newRow("mixed in one text")
         << QStringLiteral("\u2603\u00E9\u2603") << QByteArray("&#9731;\xE9&#9731;");
+    QTest::newRow("long runs around a letter and a reference")
+        << QString(17, u'a') + u'\u010D' + QString(16, u'b') + u'\u2603' + QString(31, u'c')
+        << QByteArray(17, 'a') + '\xE8' + QByteArray(16, 'b') + "&#9731;" + QByteArray(31, 'c');
+    QTest::newRow("emoji across sixteen units")
+        << QString(15, u'a') + QString::fromUtf8("\xF0\x9F\x98\x80") + QString(16, u'z')
+        << QByteArray(15, 'a') + "&#128512;" + QByteArray(16, 'z');
 }
 
 void TestPageWriters::encodesCharacters()

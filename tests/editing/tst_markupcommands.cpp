@@ -21,6 +21,8 @@ private Q_SLOTS:
     void insertMarkerAsksBothBoxes();
     void commandsTouchOnlyTheirBox_data();
     void commandsTouchOnlyTheirBox();
+    void crlfTextKeepsEveryBreak_data();
+    void crlfTextKeepsEveryBreak();
 };
 
 void TestMarkupCommands::markerMarkup_data()
@@ -209,3 +211,28 @@ void TestMarkupCommands::commandsTouchOnlyTheirBox()
 
 QTEST_MAIN(TestMarkupCommands)
 #include "tst_markupcommands.moc"
+
+void TestMarkupCommands::crlfTextKeepsEveryBreak_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("expected");
+
+    QStringList lines;
+    for (int length = 0; length <= 17; ++length)
+        lines << QString(length, QChar(u'a' + length));
+    QTest::newRow("lines of every length to seventeen")
+        << lines.join(u'\n') << lines.join(QStringLiteral("\r\n"));
+    QTest::newRow("line separators are breaks") << QString(9, u'a') + QChar::LineSeparator
+            + QString(20, u'b') + u'\n'
+            + QChar::LineSeparator << QString(9, u'a') + "\r\n" + QString(20, u'b') + "\r\n\r\n";
+    QTest::newRow("long text without breaks") << QString(41, u'\u2027') << QString(41, u'\u2027');
+}
+
+void TestMarkupCommands::crlfTextKeepsEveryBreak()
+{
+    QFETCH(QString, plain);
+    QFETCH(QString, expected);
+    EditingWindow w;
+    w.txtBriefing->setPlainText(plain);
+    QCOMPARE(crlfText(w.txtBriefing), expected);
+}
