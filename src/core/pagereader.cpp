@@ -96,7 +96,10 @@ public:
     {
         const QString piece = decodePageText(bytes, m_charset, FieldLines::Many);
         if (m_mode == Mode::AsWritten) {
-            text.append(piece);
+            if (text.isEmpty())
+                text = piece;
+            else
+                text.append(piece);
             return;
         }
         qsizetype done = 0;
