@@ -21,7 +21,8 @@ WriteResult failure(const QString &path, int error, const QFileDevice &file)
 
 } // namespace
 
-WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, bool inPlaceFallback)
+WriteResult writeFileAtomicallyWith(const QString &path, const ContentWriter &write,
+                                    bool inPlaceFallback)
 {
     QSaveFile file(QDir::fromNativeSeparators(path));
     file.setDirectWriteFallback(inPlaceFallback);
@@ -32,9 +33,8 @@ WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, bo
     // A failed write must never be committed: commit() can report success
     // after a short write and put a truncated file in place of the old one.
     errno = 0;
-    const qint64 written = file.write(bytes);
+    bool good = write(file);
     int error = errno;
-    bool good = written == bytes.size();
     if (good) {
         errno = 0;
         good = file.flush();
@@ -50,4 +50,11 @@ WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, bo
     if (!file.commit())
         return failure(path, errno, file);
     return { true, path, {} };
+}
+
+WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, bool inPlaceFallback)
+{
+    return writeFileAtomicallyWith(
+        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); },
+        inPlaceFallback);
 }

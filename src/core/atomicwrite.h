@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 // The outcome of writing a file; a default one is a failure.
 struct WriteResult
 {
@@ -16,3 +20,12 @@ struct WriteResult
 // where its folder refuses new files but the file itself is writable.
 [[nodiscard]] WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes,
                                               bool inPlaceFallback = false);
+
+// Writes the content of a file into the open file; false when a write fell
+// short, with errno telling why where the system gave a reason.
+using ContentWriter = std::function<bool(QIODevice &file)>;
+
+// As writeFileAtomically(), with the content written piece by piece, so that
+// a large file never needs to stand whole in memory.
+[[nodiscard]] WriteResult writeFileAtomicallyWith(const QString &path, const ContentWriter &write,
+                                                  bool inPlaceFallback = false);

@@ -5,19 +5,41 @@
 #include "pagelayout.h"
 
 #include <QDir>
+#include <QIODevice>
+
+#include <cerrno>
 
 namespace {
 
+// Pages are written to their file a piece of about this many bytes at a time,
+// and a long field is encoded this many characters at a time.
+constexpr qsizetype pieceSize = 1 << 16;
+
 // Builds a page's bytes directly: the fixed markup is ASCII and is copied as
-// it is, each field is encoded as it is appended.
+// it is, each field is encoded as it is appended. Given a file, it writes the
+// bytes there as they are made, so a large page never stands whole in memory.
 class PageText
 {
 public:
     explicit PageText(qsizetype expected) { m_bytes.reserve(expected); }
+    explicit PageText(QIODevice &file)
+        : m_file(&file)
+    {
+        m_bytes.reserve(2 * pieceSize);
+    }
 
     PageText &operator<<(QStringView field)
     {
+        // The two halves of a surrogate pair are encoded together.
+        while (m_file && field.size() > pieceSize) {
+            const qsizetype cut
+                = field[pieceSize - 1].isHighSurrogate() ? pieceSize + 1 : pieceSize;
+            appendPageText(m_bytes, field.first(cut));
+            field = field.sliced(cut);
+            spill();
+        }
         appendPageText(m_bytes, field);
+        spill();
         return *this;
     }
     PageText &operator<<(QByteArrayView markup)
@@ -44,18 +66,41 @@ public:
 
     [[nodiscard]] QByteArray bytes() const { return m_bytes; }
 
+    // Writes what is left to the file; false when a write fell short, with
+    // errno as that write left it.
+    [[nodiscard]] bool finish()
+    {
+        put();
+        errno = m_error;
+        return m_written;
+    }
+
 private:
+    void spill()
+    {
+        if (m_file && m_bytes.size() >= pieceSize)
+            put();
+    }
+    void put()
+    {
+        if (m_written && !m_bytes.isEmpty()) {
+            errno = 0;
+            m_written = m_file->write(m_bytes.constData(), m_bytes.size()) == m_bytes.size();
+            m_error = errno;
+        }
+        m_bytes.resize(0);
+    }
+
+    QIODevice *m_file = nullptr;
     QByteArray m_bytes;
+    bool m_written = true;
+    int m_error = 0;
 };
 
 using namespace PageLayout;
 
-} // namespace
-
-QByteArray overviewPageBytes(const MissionBrief &brief)
+void makeOverviewPage(PageText &page, const MissionBrief &brief)
 {
-    PageText page(512 + brief.missionName.size() + brief.pictureSource.size()
-                  + brief.overviewText.size());
     page.lines(overviewHead);
     page << headingStart << brief.missionName << headingEnd;
     page.endLine();
@@ -65,18 +110,10 @@ QByteArray overviewPageBytes(const MissionBrief &brief)
     page.lines(overviewTextStart);
     page.line(QStringView(brief.overviewText));
     page.lines(overviewTail);
-    return page.bytes();
 }
 
-QByteArray briefingPageBytes(const MissionBrief &brief)
+void makeBriefingPage(PageText &page, const MissionBrief &brief)
 {
-    qsizetype expected = 2048 + brief.notesText.size() + brief.briefingText.size();
-    for (const QString &objective : brief.objectives)
-        expected += objective.size() + 48;
-    for (const Ending &ending : brief.endings)
-        expected += ending.header.size() + ending.description.size();
-
-    PageText page(expected);
     page.lines(briefingHead);
     page.line(QStringView(brief.notesText));
     page.lines(notesEnd);
@@ -102,17 +139,48 @@ QByteArray briefingPageBytes(const MissionBrief &brief)
     }
 
     page.lines(pageEnd);
+}
+
+WriteResult writePage(const MissionBrief &brief, const QString &name, PathStyle style,
+                      void (*make)(PageText &, const MissionBrief &))
+{
+    return writeFileAtomicallyWith(pagePath(brief.saveFolder, name, style),
+                                   [&brief, make](QIODevice &file) {
+                                       PageText page(file);
+                                       make(page, brief);
+                                       return page.finish();
+                                   });
+}
+
+} // namespace
+
+QByteArray overviewPageBytes(const MissionBrief &brief)
+{
+    PageText page(512 + brief.missionName.size() + brief.pictureSource.size()
+                  + brief.overviewText.size());
+    makeOverviewPage(page, brief);
+    return page.bytes();
+}
+
+QByteArray briefingPageBytes(const MissionBrief &brief)
+{
+    qsizetype expected = 2048 + brief.notesText.size() + brief.briefingText.size();
+    for (const QString &objective : brief.objectives)
+        expected += objective.size() + 48;
+    for (const Ending &ending : brief.endings)
+        expected += ending.header.size() + ending.description.size();
+
+    PageText page(expected);
+    makeBriefingPage(page, brief);
     return page.bytes();
 }
 
 WriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style)
 {
-    return writeFileAtomically(pagePath(brief.saveFolder, QStringLiteral("overview.html"), style),
-                               overviewPageBytes(brief));
+    return writePage(brief, QStringLiteral("overview.html"), style, &makeOverviewPage);
 }
 
 WriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style)
 {
-    return writeFileAtomically(pagePath(brief.saveFolder, QStringLiteral("briefing.html"), style),
-                               briefingPageBytes(brief));
+    return writePage(brief, QStringLiteral("briefing.html"), style, &makeBriefingPage);
 }

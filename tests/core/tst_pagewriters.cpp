@@ -33,6 +33,8 @@ private Q_SLOTS:
     void encodesCharacters();
     void writesPagesIntoFolder();
     void rewriteReplacesLongerPage();
+    void writesLongFieldWhole_data();
+    void writesLongFieldWhole();
 };
 
 void TestPageWriters::matchesGoldenPage_data()
@@ -189,6 +191,30 @@ void TestPageWriters::rewriteReplacesLongerPage()
     const WriteResult again = writeOverviewPage(brief, PathStyle::Posix);
     QVERIFY(again.ok);
     QCOMPARE(readFile(again.path), golden(QStringLiteral("overview_start.html")));
+}
+
+void TestPageWriters::writesLongFieldWhole_data()
+{
+    QTest::addColumn<int>("pairAt");
+    for (const int at : { 65534, 65535, 65536, 131071 })
+        QTest::addRow("pair at %d", at) << at;
+}
+
+// A page is written to its file as it is made; what lands there is the page
+// made whole, also where a surrogate pair meets a piece's end.
+void TestPageWriters::writesLongFieldWhole()
+{
+    QFETCH(int, pairAt);
+    QTemporaryDir dir;
+    MissionBrief brief = startRecord();
+    brief.saveFolder = dir.path();
+    brief.briefingText
+        = QString(pairAt, u'\u010D') + QString::fromUtf8("\xF0\x9F\x98\x80") + QString(70000, u'b');
+    const WriteResult written = writeBriefingPage(brief, PathStyle::Posix);
+    QVERIFY(written.ok);
+    const QByteArray page = readFile(written.path);
+    QCOMPARE(page.count("&#128512;"), 1);
+    QCOMPARE(page, briefingPageBytes(brief));
 }
 
 QTEST_GUILESS_MAIN(TestPageWriters)
