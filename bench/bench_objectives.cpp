@@ -97,11 +97,11 @@ int runAdds()
                 batchStart = timer.nsecsElapsed();
             w.add(++added);
         }
-        const double perAddUs = (timer.nsecsElapsed() - batchStart) / 1000.0 / 1000.0;
+        const double perAddUs = double(timer.nsecsElapsed() - batchStart) / 1000.0 / 1000.0;
         std::printf("adds %5d..%5d: %.2f us per objective (count shows %s)\n", mark - 999, mark,
                     perAddUs, qPrintable(w.Label16->text()));
     }
-    std::printf("all %d adds: %.1f ms\n", added, timer.nsecsElapsed() / 1e6);
+    std::printf("all %d adds: %.1f ms\n", added, double(timer.nsecsElapsed()) / 1e6);
     if (w.List1->count() != added || w.Label16->text() != QString::number(added)
         || w.prompter.shown) {
         std::fprintf(stderr, "list or count wrong after the adds\n");
@@ -117,7 +117,7 @@ int runAdds()
     pageTimer.start();
     const QByteArray page = briefingPageBytes(brief);
     std::printf("briefing page with %d objectives: %lld bytes in %.1f ms\n", added,
-                static_cast<long long>(page.size()), pageTimer.nsecsElapsed() / 1e6);
+                static_cast<long long>(page.size()), double(pageTimer.nsecsElapsed()) / 1e6);
     return 0;
 }
 
@@ -194,7 +194,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.contains(QStringLiteral("--soak"))) {
-        const int at = args.indexOf(QStringLiteral("--cycles"));
+        const int at = int(args.indexOf(QStringLiteral("--cycles")));
         const int cycles = at > 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : 100000;
         // Under AddressSanitizer freed memory is held back on purpose, so
         // resident memory says nothing there; that run looks for leaks only.

@@ -21,7 +21,7 @@ int main()
     for (int i = 0; i < runs; ++i) {
         timer.start();
         findings = checkMission(brief, picture, PathStyle::Posix).size();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
 
@@ -35,7 +35,7 @@ int main()
     for (int i = 0; i < runs; ++i) {
         timer.start();
         (void)checkMission(doubled, picture, PathStyle::Posix);
-        doubledTimes.push_back(timer.nsecsElapsed() / 1e6);
+        doubledTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(doubledTimes.begin(), doubledTimes.end());
 

@@ -56,7 +56,7 @@ int main()
     for (int i = 0; i < runs; ++i) {
         timer.start();
         const bool ok = writeOverviewPage(brief).ok && writeBriefingPage(brief).ok;
-        pages.push_back(timer.nsecsElapsed() / 1e6);
+        pages.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!ok) {
             std::fprintf(stderr, "page write failed\n");
             return 1;
@@ -64,13 +64,13 @@ int main()
 
         timer.start();
         const qint64 size = overviewPageBytes(brief).size() + briefingPageBytes(brief).size();
-        bytesOnly.push_back(timer.nsecsElapsed() / 1e6);
+        bytesOnly.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (size != total)
             return 1;
 
         timer.start();
         const MissionPages read = readMissionPages(overview, briefing);
-        reading.push_back(timer.nsecsElapsed() / 1e6);
+        reading.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!read.problems.isEmpty() || read.brief.objectives.size() != brief.objectives.size())
             return 1;
 
@@ -78,7 +78,7 @@ int main()
         if (!writeFileAtomically(dir.filePath(QStringLiteral("overview.html")), overview).ok
             || !writeFileAtomically(dir.filePath(QStringLiteral("briefing.html")), briefing).ok)
             return 1;
-        saveOnly.push_back(timer.nsecsElapsed() / 1e6);
+        saveOnly.push_back(double(timer.nsecsElapsed()) / 1e6);
 
         for (const bool sync : { false, true }) {
             timer.start();
@@ -87,7 +87,7 @@ int main()
                 std::fprintf(stderr, "plain write failed\n");
                 return 1;
             }
-            (sync ? plainSynced : plain).push_back(timer.nsecsElapsed() / 1e6);
+            (sync ? plainSynced : plain).push_back(double(timer.nsecsElapsed()) / 1e6);
         }
     }
 

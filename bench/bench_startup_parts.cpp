@@ -27,7 +27,7 @@ public:
 
 double ms(QElapsedTimer &timer)
 {
-    const double elapsed = timer.nsecsElapsed() / 1e6;
+    const double elapsed = double(timer.nsecsElapsed()) / 1e6;
     timer.restart();
     return elapsed;
 }
