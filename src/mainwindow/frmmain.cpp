@@ -45,7 +45,6 @@ frmMain::frmMain(Prompter &prompter, std::function<void(double)> pause, QWidget 
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Quillmark"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quillmark-32.png")));
     setBackgroundRole(QPalette::Window);
     // The commands beyond the form sit in a menu bar above it; the form keeps
     // its size and its place on the screen.
