@@ -72,12 +72,19 @@ UniformRows::Measure UniformRows::measure(int row) const
 {
     const QString text = m_view->model()->index(row, 0).data().toString();
     const QFontMetrics metrics = m_view->fontMetrics();
-    if (!text.contains(QLatin1Char('\n')))
-        return { metrics.horizontalAdvance(text), 1 };
+    // The view breaks a row's text at a line feed and at the two Unicode
+    // separators; a one-line box keeps any of them when they are pasted in.
+    const auto isBreak = [](QChar c) {
+        return c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    };
     Measure m { 0, 0 };
-    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        m.width = std::max(m.width, metrics.horizontalAdvance(line.toString()));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isBreak(text[i]))
+            continue;
+        m.width = std::max(m.width, metrics.horizontalAdvance(text.mid(start, i - start)));
         ++m.lines;
+        start = i + 1;
     }
     return m;
 }

@@ -60,7 +60,7 @@ void TestUniformRows::laysOutAsMeasuringEveryRow_data()
                          QLatin1String("1=") + wide };
     QTest::newRow("a row of two lines, then of one")
         << QStringList { QStringLiteral("+Hold"), QStringLiteral("+one\ntwo"),
-                         QStringLiteral("+x"),    QStringLiteral("0=a\nb\nc"),
+                         QStringLiteral("+x"),    QStringLiteral("0=a\u2028b\u2029c"),
                          QStringLiteral("1=one"), QStringLiteral("0=Hold") };
     QTest::newRow("cleared and filled again")
         << QStringList { QLatin1Char('+') + wide, QStringLiteral("clear"),
