@@ -14,8 +14,9 @@ UniformRows *UniformRows::install(QListView *view)
 UniformRows::UniformRows(QListView *view)
     : QStyledItemDelegate(view)
     , m_view(view)
+    , m_model(view->model())
 {
-    const QAbstractItemModel *model = view->model();
+    const QAbstractItemModel *model = m_model;
     connect(model, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) {
                 std::vector<Measure> added;
@@ -59,6 +60,10 @@ UniformRows::Measure UniformRows::extent() const
 
 void UniformRows::fit()
 {
+    // An emptied list keeps its setting: a list is emptied as it is destroyed,
+    // when the view must no longer be called.
+    if (m_rows.empty())
+        return;
     // A row of several lines is rare (a line break pasted into an objective);
     // the view then measures every row itself, so only that row is taller.
     const bool uniform = extent().lines == 1;
@@ -70,7 +75,7 @@ void UniformRows::fit()
 
 UniformRows::Measure UniformRows::measure(int row) const
 {
-    const QString text = m_view->model()->index(row, 0).data().toString();
+    const QString text = m_model->index(row, 0).data().toString();
     const QFontMetrics metrics = m_view->fontMetrics();
     // The view breaks a row's text at a line feed and at the two Unicode
     // separators; a one-line box keeps any of them when they are pasted in.
@@ -91,7 +96,7 @@ UniformRows::Measure UniformRows::measure(int row) const
 
 void UniformRows::measureAll()
 {
-    const int count = m_view->model()->rowCount();
+    const int count = m_model->rowCount();
     m_rows.clear();
     m_rows.reserve(std::size_t(count));
     for (int row = 0; row < count; ++row)

@@ -39,5 +39,6 @@ private:
     int widestRow() const;
 
     QListView *m_view;
+    const QAbstractItemModel *m_model;
     std::vector<Measure> m_rows;
 };
