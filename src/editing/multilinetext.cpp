@@ -79,7 +79,6 @@ QString crlfText(const QPlainTextEdit *box)
     const qsizetype breaks = breakCount(reinterpret_cast<const char16_t *>(text.constData()), n);
     if (breaks == 0)
         return text;
-    text.reserve(n + breaks);
     text.resize(n + breaks);
     auto *units = reinterpret_cast<char16_t *>(text.data());
     // From the last line to the first, each line moves up by the breaks

@@ -43,7 +43,6 @@ DraftKeeper::DraftKeeper(QWidget *window, MissionDocument &document, QAction *re
 void DraftKeeper::setStore(DraftStore *drafts)
 {
     m_drafts = drafts;
-    updateRecoverCommand();
 }
 
 bool DraftKeeper::keep()

@@ -39,11 +39,8 @@ void frmMain::buildMenuBar()
         addCommand(file, tr("&Create Files"), "mnuCreateFiles", QKeySequence(Qt::CTRL | Qt::Key_S)),
         &QAction::triggered, this, &frmMain::createFiles);
     m_recoverAction = addCommand(file, tr("Reco&ver Texts..."), "mnuRecover");
-    m_recoverAction->setEnabled(false);
-    connect(file, &QMenu::aboutToShow, this, [this] {
-        if (m_drafts)
-            m_drafts->updateRecoverCommand();
-    });
+    // The drafts are looked at when the menu opens, not at start-up.
+    connect(file, &QMenu::aboutToShow, this, [this] { m_drafts->updateRecoverCommand(); });
     file->addSeparator();
     connect(addCommand(file, tr("&Quit"), "mnuQuit", QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);
@@ -62,7 +59,6 @@ void frmMain::buildMenuBar()
 void frmMain::setRecentMissions(RecentMissions *recent)
 {
     m_recent = recent;
-    fillRecentMenu();
 }
 
 // Read afresh each time: another window may have opened or written since.

@@ -115,6 +115,5 @@ QSize UniformRows::sizeHint(const QStyleOptionViewItem &option, const QModelInde
 {
     // With rows of one size the view asks for one row only: the widest.
     const int widest = m_view->uniformItemSizes() ? widestRow() : -1;
-    return QStyledItemDelegate::sizeHint(option,
-                                         widest < 0 ? index : m_view->model()->index(widest, 0));
+    return QStyledItemDelegate::sizeHint(option, widest < 0 ? index : m_model->index(widest, 0));
 }

@@ -152,6 +152,12 @@ class Program:
                                      stderr=open(os.path.join(self.folder, "stderr.log"), "wb"))
         self.app = wait_for("the program on the accessibility bus", lambda: app_of(self.proc))
 
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
     def stop(self):
         if self.proc.poll() is None:
             self.proc.terminate()
@@ -164,6 +170,19 @@ class Program:
 
 def ini_for(folder):
     return b'"' + os.fsencode(folder) + b'"\r\n'
+
+
+def new_mission(name):
+    """An empty mission folder of the work folder."""
+    folder = os.path.join(WORK, "missions", name)
+    os.makedirs(folder)
+    return folder
+
+
+def open_page_preview(app):
+    """F5, and the page preview window once it is there."""
+    press_keys("F5")
+    return wait_for('the "Page Preview" window', lambda: find(app, "Page Preview"))
 
 
 def compare_page(folder, name, replacements, golden=None):

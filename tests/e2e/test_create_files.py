@@ -11,10 +11,8 @@ from e2e_support import *  # noqa: F401,F403
 
 
 def journey_create_files():
-    mission = os.path.join(WORK, "missions", "Night Raid")
-    os.makedirs(mission)
-    program = Program("create", ini_for(mission))
-    try:
+    mission = new_mission("Night Raid")
+    with Program("create", ini_for(mission)) as program:
         app = program.app
         name_box = wait_for("Mission Name", lambda: find_editable(app, "Mission Name"))
         save_folder = wait_for("Save Folder", lambda: find_editable(app, "Save Folder"))
@@ -36,15 +34,12 @@ def journey_create_files():
         compare_page(mission, "briefing.html", replacements, "../pages/briefing_start.html")
         if program.proc.poll() is not None:
             raise Failure("the program ended after Create Files")
-    finally:
-        program.stop()
 
 
 def journey_press_remembers_folder():
     mission = os.path.join(WORK, "missions", "Dawn, Patrol")
     os.makedirs(os.path.join(mission, "sub"))
-    program = Program("remember", ini_for(os.path.join(mission, "gone")))
-    try:
+    with Program("remember", ini_for(os.path.join(mission, "gone"))) as program:
         app = program.app
         folders = wait_for("Save Folder List", lambda: find(app, "Save Folder List"))
         save_folder = find_editable(app, "Save Folder")
@@ -53,13 +48,10 @@ def journey_press_remembers_folder():
         click(folders)
         wait_for("the settings file rewritten",
                  lambda: open(program.ini, "rb").read() == ini_for(WORK), 5)
-    finally:
-        program.stop()
 
 
 def journey_no_settings_file():
-    program = Program("nosettings", None)
-    try:
+    with Program("nosettings", None) as program:
         app = program.app
         report = "The settings file %s could not be read" % program.ini
         wait_for("the start-up report", lambda: any((a.name or "").startswith(report)
@@ -72,8 +64,6 @@ def journey_no_settings_file():
             raise Failure("the program ended with 0 without its settings file")
         if os.path.exists(program.ini):
             raise Failure("start-up created a settings file")
-    finally:
-        program.stop()
 
 
 def main():

@@ -21,25 +21,20 @@ def pages(folder):
 
 
 def journey_recover_after_kill():
-    mission = os.path.join(WORK, "missions", "Recovered")
-    os.makedirs(mission)
+    mission = new_mission("Recovered")
     # Journeys before this one leave drafts of their own; only this one's count.
     os.environ["XDG_STATE_HOME"] = os.path.join(WORK, "drafts-state")
     drafts = os.path.join(os.environ["XDG_STATE_HOME"], "quillmark", "drafts", "*", "draft.txt")
-    program = Program("drafts-killed", ini_for(mission))
-    try:
+    with Program("drafts-killed", ini_for(mission)) as program:
         wait_for("Mission Name", lambda: find_editable(program.app, "Mission Name"))
         for name, text in TEXTS.items():
             set_text(find_editable(program.app, name), text)
         kept = wait_for("the draft kept after typing pauses", lambda: glob.glob(drafts), 10)
         os.kill(program.proc.pid, signal.SIGKILL)
         program.proc.wait(10)
-    finally:
-        program.stop()
     draft_pages = pages(os.path.dirname(kept[0]))
 
-    program = Program("drafts-recovered", ini_for(mission))
-    try:
+    with Program("drafts-recovered", ini_for(mission)) as program:
         app = program.app
         name_box = wait_for("Mission Name", lambda: find_editable(app, "Mission Name"))
         if text_of(name_box) != "":
@@ -59,8 +54,6 @@ def journey_recover_after_kill():
         press_button_in_box(app, ("OK", "&OK"))
         if pages(mission) != draft_pages:
             raise Failure("Create Files wrote other pages than the draft kept before the kill")
-    finally:
-        program.stop()
 
 
 if __name__ == "__main__":

@@ -55,10 +55,8 @@ def answer_input(app, prompt, answer):
 
 
 def journey_editing():
-    mission = os.path.join(WORK, "missions", "Iron Gate")
-    os.makedirs(mission)
-    program = Program("editing", ini_for(mission))
-    try:
+    mission = new_mission("Iron Gate")
+    with Program("editing", ini_for(mission)) as program:
         app = program.app
         name_box = wait_for("Mission Name", lambda: find_editable(app, "Mission Name"))
         set_text(name_box, "Iron Gate")
@@ -115,8 +113,6 @@ def journey_editing():
         compare_page(mission, "briefing.html", replacements, "editing_briefing.html")
         if program.proc.poll() is not None:
             raise Failure("the program ended after Create Files")
-    finally:
-        program.stop()
 
 
 def journey_open_again():
@@ -124,12 +120,10 @@ def journey_open_again():
     every field is back, and Create Files writes the same bytes again."""
     fields = {"Mission Name": "Long & <Night>", "Overview Text": "&amp;\n\u017Elu\u0165ou\u010Dk\u00FD \u2603",
               "Mission Briefing Text": "Cross at dawn<br>", "End 6 Description": "You hid"}
-    mission = os.path.join(WORK, "missions", "Long Night")
-    os.makedirs(mission)
+    mission = new_mission("Long Night")
     pages = []
     for run, ini, args in (("write", ini_for(mission), ()), ("open", ini_for(WORK), [mission])):
-        program = Program(run, ini, args)
-        try:
+        with Program(run, ini, args) as program:
             app = program.app
             for name, text in fields.items():
                 box = wait_for(name, lambda: find_editable(app, name))
@@ -148,8 +142,6 @@ def journey_open_again():
             click(find(app, "File"))
             click(wait_for("Quit", lambda: find(app, "Quit")))
             program.proc.wait(10)
-        finally:
-            program.stop()
     if pages[0] != pages[1] or open(program.ini, "rb").read() != ini_for(mission):
         raise Failure("the pages written again differ, or the opened folder was not remembered")
 

@@ -15,15 +15,12 @@ from e2e_support import *  # noqa: F401,F403
 
 
 def journey_preview():
-    mission = os.path.join(WORK, "missions", "Preview")
-    os.makedirs(mission)
-    program = Program("preview", ini_for(mission))
-    try:
+    mission = new_mission("Preview")
+    with Program("preview", ini_for(mission)) as program:
         app = program.app
         name_box = wait_for("Mission Name", lambda: find_editable(app, "Mission Name"))
         click(name_box)
-        press_keys("F5")
-        wait_for('the "Page Preview" window', lambda: find(app, "Page Preview"))
+        open_page_preview(app)
         checks = wait_for("the Checks list", lambda: check_list(app))
 
         def names_mission():
@@ -34,21 +31,16 @@ def journey_preview():
         wait_for("the mission name line gone", lambda: not names_mission(), 10)
         if program.proc.poll() is not None:
             raise Failure("the program ended while the preview was open")
-    finally:
-        program.stop()
 
 
 def journey_typing_and_jump():
-    mission = os.path.join(WORK, "missions", "PreviewTyping")
-    os.makedirs(mission)
-    program = Program("preview-typing", ini_for(mission))
-    try:
+    mission = new_mission("PreviewTyping")
+    with Program("preview-typing", ini_for(mission)) as program:
         app = program.app
         click(wait_for("the Briefing tab", lambda: find(app, "Briefing", pyatspi.ROLE_PAGE_TAB)))
         briefing = wait_for("the briefing box", lambda: find_editable(app, "Mission Briefing Text"))
         click(briefing)
-        press_keys("F5")
-        wait_for('the "Page Preview" window', lambda: find(app, "Page Preview"))
+        open_page_preview(app)
         typed = "Cross <b>at dawn"
         type_keys(typed)
         wait_for("the typed keys in the briefing", lambda: text_of(briefing) == typed, 10)
@@ -75,8 +67,6 @@ def journey_typing_and_jump():
                         and tuple(text.getSelection(0)) == tag)
 
             wait_for("<b> selected in the focused briefing after %s" % follow, tag_selected, 10)
-    finally:
-        program.stop()
 
 
 if __name__ == "__main__":

@@ -47,12 +47,10 @@ def settled_frame(title):
 
 
 def journey_preview_beside_main_window():
-    folder = os.path.join(WORK, "missions", "PicturePreview")
-    os.makedirs(folder)
+    folder = new_mission("PicturePreview")
     subprocess.run(["convert", "-size", "300x100", "xc:blue", os.path.join(folder, "wide.bmp")],
                    check=True, timeout=30)
-    program = Program("picture-preview", ini_for(folder))
-    try:
+    with Program("picture-preview", ini_for(folder)) as program:
         app = program.app
         click(wait_for("wide.bmp", lambda: find(app, "wide.bmp", pyatspi.ROLE_LIST_ITEM)))
         click(wait_for("the properties tab",
@@ -72,21 +70,16 @@ def journey_preview_beside_main_window():
                           (openings[0], main))
         if openings[0] != openings[1]:
             raise Failure("the first opening %s differs from the second %s" % tuple(openings))
-    finally:
-        program.stop()
 
 
 def journey_edit_objective_keyboard():
-    folder = os.path.join(WORK, "missions", "EditObjective")
-    os.makedirs(folder)
-    program = Program("edit-objective", ini_for(folder))
-    try:
+    folder = new_mission("EditObjective")
+    with Program("edit-objective", ini_for(folder)) as program:
         app = program.app
         click(wait_for("the Briefing tab", lambda: find(app, "Briefing", pyatspi.ROLE_PAGE_TAB)))
         listbox = wait_for("Objectives List", lambda: find(app, "Objectives List"))
         add_objective(app, listbox, "Cut the wire")
-        press_keys("F5")
-        preview = wait_for('the "Page Preview" window', lambda: find(app, "Page Preview"))
+        preview = open_page_preview(app)
         click(wait_for("the objective", lambda: find_in(listbox, "Cut the wire",
                                                          pyatspi.ROLE_LIST_ITEM)))
         click(enabled_button(app, "Edit Objective"))
@@ -100,8 +93,6 @@ def journey_edit_objective_keyboard():
         press_keys("Return")
         wait_for("the edited objective in the list",
                  lambda: list_items(listbox) == ["Cut the wire now"])
-    finally:
-        program.stop()
 
 
 if __name__ == "__main__":
