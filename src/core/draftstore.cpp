@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -72,13 +73,13 @@ DraftStore::DraftStore(const QString &root, Clock clock)
 }
 
 WriteResult DraftStore::keep(const MissionBrief &texts, const MissionBrief &start,
-                             const MissionBrief &written)
+                             const RecordDigest &written)
 {
-    if (sameTexts(texts, start) || sameTexts(texts, written)) {
+    if (sameTexts(texts, start) || written.sameTexts(texts)) {
         discard();
         return { true, {}, {} };
     }
-    if (m_hasLastKept && texts == m_lastKept
+    if (m_hasLastKept && m_lastKept.sameRecord(texts)
         && QFile::exists(m_current + QLatin1Char('/') + infoName))
         return { true, m_current, {} };
 
@@ -91,12 +92,13 @@ WriteResult DraftStore::keep(const MissionBrief &texts, const MissionBrief &star
     const QString base = m_current + QLatin1Char('/');
     // Each write waits for the disk; a page that did not change since the
     // last keep is left as it is.
-    const auto writePage
-        = [this, &base](const QString &name, QByteArray bytes, QByteArray &kept) -> WriteResult {
-        if (m_hasLastKept && bytes == kept)
+    const auto writePage = [this, &base](const QString &name, const QByteArray &bytes,
+                                         std::size_t &kept) -> WriteResult {
+        const std::size_t hash = qHash(bytes, std::size_t(0x2545f4914f6cdd1dULL));
+        if (m_hasLastKept && hash == kept)
             return { true, base + name, {} };
         WriteResult page = writeFileAtomically(base + name, bytes);
-        kept = page.ok ? std::move(bytes) : QByteArray();
+        kept = page.ok ? hash : 0;
         return page;
     };
     WriteResult result

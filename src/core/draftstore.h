@@ -2,6 +2,7 @@
 
 #include "atomicwrite.h"
 #include "missionbrief.h"
+#include "missiondocument.h"
 
 #include <QDateTime>
 #include <QList>
@@ -38,7 +39,7 @@ public:
     // opened); otherwise removes the session's draft. Failures are kept for
     // failure() and retried at the next call.
     WriteResult keep(const MissionBrief &texts, const MissionBrief &start,
-                     const MissionBrief &written);
+                     const RecordDigest &written);
     // Leaves the session's draft as it is; the next keep starts a new one.
     void setAside();
     // Makes `folder` the session's draft: it is rewritten from now on.
@@ -64,10 +65,11 @@ private:
     QString m_root;
     Clock m_clock;
     QString m_current; // this session's draft folder; empty until kept
-    MissionBrief m_lastKept;
-    // The pages in m_current while m_hasLastKept.
-    QByteArray m_keptOverview;
-    QByteArray m_keptBriefing;
+    // What m_current holds while m_hasLastKept, as digests: a large draft is
+    // not held a second time.
+    RecordDigest m_lastKept;
+    std::size_t m_keptOverview = 0;
+    std::size_t m_keptBriefing = 0;
     bool m_hasLastKept = false;
     bool m_pruned = true;
     QString m_failure;

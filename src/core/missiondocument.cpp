@@ -1,5 +1,9 @@
 #include "missiondocument.h"
 
+#include <QHashFunctions>
+
+#include <algorithm>
+
 namespace {
 
 std::size_t slotOf(FieldRef field)
@@ -12,6 +16,40 @@ std::size_t slotOf(FieldRef field)
     default:
         return std::size_t(field.field);
     }
+}
+
+// The text of a field, or nullptr for the objectives, which are a list.
+template<typename Brief> auto *fieldText(Brief &brief, FieldRef field)
+{
+    auto &ending = brief.endings.at(std::size_t(qBound(1, field.index, 6) - 1));
+    switch (field.field) {
+    case MissionField::MissionName:
+        return &brief.missionName;
+    case MissionField::Overview:
+        return &brief.overviewText;
+    case MissionField::PictureSource:
+        return &brief.pictureSource;
+    case MissionField::PictureWidth:
+        return &brief.pictureWidth;
+    case MissionField::PictureHeight:
+        return &brief.pictureHeight;
+    case MissionField::Notes:
+        return &brief.notesText;
+    case MissionField::Briefing:
+        return &brief.briefingText;
+    case MissionField::Objective:
+        break;
+    case MissionField::EndHeader:
+        return &ending.header;
+    case MissionField::EndDescription:
+        return &ending.description;
+    }
+    return decltype(&brief.missionName)(nullptr);
+}
+
+std::size_t textHash(QStringView text)
+{
+    return qHash(text, std::size_t(0x51ed270b27a4e1fdULL));
 }
 
 } // namespace
@@ -35,32 +73,42 @@ const QList<FieldRef> &recordFields()
 
 bool sameField(const MissionBrief &a, const MissionBrief &b, FieldRef field)
 {
-    const auto ending = [field](const MissionBrief &brief) -> const Ending & {
-        return brief.endings.at(std::size_t(field.index - 1));
-    };
-    switch (field.field) {
-    case MissionField::MissionName:
-        return a.missionName == b.missionName;
-    case MissionField::Overview:
-        return a.overviewText == b.overviewText;
-    case MissionField::PictureSource:
-        return a.pictureSource == b.pictureSource;
-    case MissionField::PictureWidth:
-        return a.pictureWidth == b.pictureWidth;
-    case MissionField::PictureHeight:
-        return a.pictureHeight == b.pictureHeight;
-    case MissionField::Notes:
-        return a.notesText == b.notesText;
-    case MissionField::Briefing:
-        return a.briefingText == b.briefingText;
-    case MissionField::Objective:
+    if (field.field == MissionField::Objective)
         return a.objectives == b.objectives && a.objectiveCount == b.objectiveCount;
-    case MissionField::EndHeader:
-        return ending(a).header == ending(b).header;
-    case MissionField::EndDescription:
-        return ending(a).description == ending(b).description;
+    return *fieldText(a, field) == *fieldText(b, field);
+}
+
+RecordDigest::RecordDigest(const MissionBrief &brief)
+    : m_kept(brief)
+{
+    for (const FieldRef field : recordFields()) {
+        QString *text = fieldText(m_kept, field);
+        if (!text || text->size() <= wholeTextLimit)
+            continue;
+        m_digests.at(slotOf(field)) = Digest { text->size(), textHash(*text) };
+        *text = QString();
     }
-    return false;
+}
+
+bool RecordDigest::sameField(const MissionBrief &brief, FieldRef field) const
+{
+    const std::optional<Digest> &digest = m_digests.at(slotOf(field));
+    if (!digest)
+        return ::sameField(brief, m_kept, field);
+    const QString &text = *fieldText(brief, field);
+    return text.size() == digest->size && textHash(text) == digest->hash;
+}
+
+bool RecordDigest::sameTexts(const MissionBrief &brief) const
+{
+    const QList<FieldRef> &fields = recordFields();
+    return std::all_of(fields.begin(), fields.end(),
+                       [&](FieldRef field) { return sameField(brief, field); });
+}
+
+bool RecordDigest::sameRecord(const MissionBrief &brief) const
+{
+    return brief.saveFolder == m_kept.saveFolder && sameTexts(brief);
 }
 
 MissionDocument::MissionDocument(FieldReader read, QObject *parent)
@@ -83,10 +131,10 @@ bool MissionDocument::isUnwritten() const
 {
     if (m_edited.none())
         return false;
-    MissionBrief now = m_record;
+    MissionBrief now;
     for (const FieldRef field : editedFields()) {
         m_read(field, now);
-        if (!sameField(now, m_record, field))
+        if (!m_record.sameField(now, field))
             return true;
     }
     return false;
@@ -103,9 +151,9 @@ void MissionDocument::written(const MissionBrief &brief)
     setRecord(brief);
 }
 
-void MissionDocument::opened(const MissionBrief &brief)
+void MissionDocument::opened(const RecordDigest &record)
 {
-    setRecord(brief);
+    setRecord(record);
 }
 
 void MissionDocument::fieldEdited(FieldRef field)
@@ -117,9 +165,9 @@ void MissionDocument::fieldEdited(FieldRef field)
         Q_EMIT editedChanged(true);
 }
 
-void MissionDocument::setRecord(const MissionBrief &brief)
+void MissionDocument::setRecord(const RecordDigest &record)
 {
-    m_record = brief;
+    m_record = record;
     const bool wasEdited = m_edited.any();
     m_edited.reset();
     if (wasEdited)

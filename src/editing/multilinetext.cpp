@@ -94,19 +94,21 @@ QString crlfText(const QPlainTextEdit *box)
     return text;
 }
 
-// The box itself takes a CR LF as one line break and a lone CR as one, so a
-// text is handed over as it is, without a second copy; only a CR right
-// before a CR LF would read as two breaks, and such a text is converted
-// first, in one pass.
-void setCrlfText(QPlainTextEdit *box, const QString &text)
+namespace {
+
+// The box takes a CR LF as one line break and a lone CR as one; only a CR
+// right before a CR LF would read as two breaks. Such a text goes without
+// the CRs of its CR LF pairs.
+bool needsPlainBreaks(QStringView text)
 {
-    if (!text.contains(QLatin1String("\r\r\n"))) {
-        box->setPlainText(text);
-        return;
-    }
+    return text.contains(u"\r\r\n");
+}
+
+QString withPlainBreaks(QStringView text)
+{
     QString plain(text.size(), Qt::Uninitialized);
     QChar *out = plain.data();
-    const QChar *in = text.constData();
+    const QChar *in = text.data();
     const QChar *end = in + text.size();
     for (; in != end; ++in) {
         if (*in == u'\r' && in + 1 != end && in[1] == u'\n')
@@ -114,7 +116,54 @@ void setCrlfText(QPlainTextEdit *box, const QString &text)
         *out++ = *in;
     }
     plain.truncate(out - plain.constData());
-    box->setPlainText(plain);
+    return plain;
+}
+
+} // namespace
+
+// A text is handed over as it is, without a second copy, unless it needs
+// its breaks made plain, in one pass.
+void setCrlfText(QPlainTextEdit *box, const QString &text)
+{
+    box->setPlainText(needsPlainBreaks(text) ? withPlainBreaks(text) : text);
+}
+
+void setCrlfText(QPlainTextEdit *box, QString &&text, qsizetype piece)
+{
+    // Releasing the text's end in place needs its only copy, starting at its
+    // allocation.
+    if (text.size() <= piece || !text.isDetached() || text.data_ptr().freeSpaceAtBegin() != 0) {
+        setCrlfText(box, std::as_const(text));
+        text = QString();
+        return;
+    }
+    const bool plain = needsPlainBreaks(text);
+    // From the end: each piece is cut from the text, which then shrinks in
+    // place. A piece never starts right after a CR, so no break is split,
+    // nor inside a surrogate pair.
+    const auto takePiece = [&text, piece, plain] {
+        qsizetype from = qMax(qsizetype(0), text.size() - piece);
+        while (from > 0 && (text.at(from - 1) == u'\r' || text.at(from).isLowSurrogate()))
+            --from;
+        QString taken = plain ? withPlainBreaks(QStringView(text).sliced(from)) : text.sliced(from);
+        text.truncate(from);
+        text.squeeze();
+        return taken;
+    };
+    box->setPlainText(takePiece());
+    QTextDocument *document = box->document();
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    while (!text.isEmpty()) {
+        cursor.setPosition(0);
+        cursor.insertText(takePiece());
+    }
+    cursor.endEditBlock();
+    document->setUndoRedoEnabled(undo);
+    document->setModified(false);
+    box->setTextCursor(QTextCursor(document));
 }
 
 namespace {

@@ -184,15 +184,15 @@ void frmMain::wireDocument()
     connectItemChanges(List1, m_document, report({ MissionField::Objective }));
 }
 
-void frmMain::setBrief(const MissionBrief &b)
+void frmMain::setBrief(MissionBrief b)
 {
     txtMission->setText(b.missionName);
-    setCrlfText(txtOverview, b.overviewText);
+    setCrlfText(txtOverview, std::move(b.overviewText));
     Text1->setText(b.pictureSource);
     setSizeBoxText(txtPicWidth, b.pictureWidth);
     setSizeBoxText(txtPicHeight, b.pictureHeight);
-    setCrlfText(txtHeader, b.notesText);
-    setCrlfText(txtBriefing, b.briefingText);
+    setCrlfText(txtHeader, std::move(b.notesText));
+    setCrlfText(txtBriefing, std::move(b.briefingText));
     List1->clear();
     List1->addItems(b.objectives);
     Label16->setText(QString::number(List1->count()));
@@ -292,17 +292,19 @@ void frmMain::setFolderChooser(FolderChooser chooser)
     m_opener->setFolderChooser(std::move(chooser));
 }
 
-void frmMain::putOpenedMission(const MissionBrief &opened, const QString &folder)
+void frmMain::putOpenedMission(MissionBrief &opened, const QString &folder)
 {
     // The texts it replaces are kept as a draft; Recover Texts brings them back.
     (void)m_drafts->setTextsAside();
-    setBrief(opened);
+    const RecordDigest record(opened);
+    const QString picture = pictureFile(opened.pictureSource, folder);
+    // The opened texts move into the boxes: a large page is not held twice.
+    setBrief(std::move(opened));
     if (m_folders)
         m_folders->moveSaveFolder(folder);
-    const QString picture = pictureFile(opened.pictureSource, folder);
     browsePicture(picture, false);
     m_picture->showQuietly(picture);
-    m_document->opened(opened);
+    m_document->opened(record);
     if (m_recent)
         m_recent->add(folder);
     (void)m_drafts->keep();

@@ -49,7 +49,8 @@ public:
     [[nodiscard]] MissionBrief brief() const;
     // Puts a mission into the controls through the paths a user's edits take:
     // the size boxes' change handling runs and the count follows the list.
-    void setBrief(const MissionBrief &brief);
+    // A text that is the only copy moves into its box without a second one.
+    void setBrief(MissionBrief brief);
 
     // "Create Files": checks and writes the pages, or takes the user to the
     // field a check refused.
@@ -98,7 +99,7 @@ private:
     void wirePreview();
     void wireDocument();
     void readField(FieldRef field, MissionBrief &brief) const;
-    void putOpenedMission(const MissionBrief &opened, const QString &folder);
+    void putOpenedMission(MissionBrief &opened, const QString &folder);
     // Moves the picture lists to file's folder and selects it there; a chosen
     // file is then taken as a click on it takes it.
     void browsePicture(const QString &file, bool choose);

@@ -74,8 +74,7 @@ void MissionOpener::choose(const QString &start)
 
 bool MissionOpener::open(const QString &path)
 {
-    const std::optional<OpenedMission> read
-        = readMissionToOpen(path, m_document.start(), m_prompter);
+    std::optional<OpenedMission> read = readMissionToOpen(path, m_document.start(), m_prompter);
     if (!read)
         return false;
     Q_EMIT missionRead(read->brief, read->folder);

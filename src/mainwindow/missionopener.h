@@ -36,7 +36,8 @@ public:
     [[nodiscard]] static bool holdsPages(const QString &folder);
 
 Q_SIGNALS:
-    void missionRead(const MissionBrief &brief, const QString &folder);
+    // The receiver may take the texts out of brief: the opener is done with it.
+    void missionRead(MissionBrief &brief, const QString &folder);
     void pictureDropped(const QString &file);
 
 protected:

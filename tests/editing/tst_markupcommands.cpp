@@ -23,6 +23,8 @@ private Q_SLOTS:
     void commandsTouchOnlyTheirBox();
     void crlfTextKeepsEveryBreak_data();
     void crlfTextKeepsEveryBreak();
+    void textInPiecesEndsAsWhole_data();
+    void textInPiecesEndsAsWhole();
 };
 
 void TestMarkupCommands::markerMarkup_data()
@@ -235,4 +237,48 @@ void TestMarkupCommands::crlfTextKeepsEveryBreak()
     EditingWindow w;
     w.txtBriefing->setPlainText(plain);
     QCOMPARE(crlfText(w.txtBriefing), expected);
+}
+
+void TestMarkupCommands::textInPiecesEndsAsWhole_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shared");
+
+    const QString mixed
+        = QStringLiteral("one\r\ntwo\rthree\r\r\nfour\r\r\r\n\U0001F600x\r\n\r\nend");
+    QTest::newRow("breaks of every kind") << mixed << false;
+    QTest::newRow("a CR before CR LF") << QStringLiteral("ab\r\r\ncd\r\r\n") << false;
+    QTest::newRow("CRs only") << QString(9, u'\r') << false;
+    QTest::newRow("a shared text") << mixed << true;
+}
+
+// Whatever the piece size, the box ends as a whole setCrlfText leaves it,
+// and the last change it tells of shows the whole text.
+void TestMarkupCommands::textInPiecesEndsAsWhole()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, shared);
+
+    QPlainTextEdit whole;
+    setCrlfText(&whole, text);
+    for (qsizetype piece = 1; piece <= 6; ++piece) {
+        QPlainTextEdit box;
+        box.setPlainText(QStringLiteral("typed"));
+        box.textCursor().insertText(QStringLiteral(" more"));
+        QString seen;
+        connect(&box, &QPlainTextEdit::textChanged, &box, [&] { seen = crlfText(&box); });
+        QString given(text.constData(), text.size());
+        const QString other = shared ? given : QString();
+        setCrlfText(&box, std::move(given), piece);
+
+        QCOMPARE(box.document()->toRawText(), whole.document()->toRawText());
+        QCOMPARE(seen, crlfText(&whole));
+        QCOMPARE(box.blockCount(), whole.blockCount());
+        QCOMPARE(box.textCursor().position(), 0);
+        QVERIFY(!box.textCursor().hasSelection());
+        QVERIFY(!box.document()->isModified());
+        QVERIFY(!box.document()->isUndoAvailable());
+        QVERIFY(!box.document()->isRedoAvailable());
+        QVERIFY(box.document()->isUndoRedoEnabled());
+    }
 }
