@@ -147,6 +147,11 @@ int measure(const char *phase, const QString &folder, int argc, char **argv)
         const double back = double(peakKiB() - before) * 1024.0;
         std::printf("  and reading the record back: %6.2f s, peak %7.1f MiB (%.2fx the pages)\n",
                     double(timer.nsecsElapsed()) / 1e9, back / (1 << 20), back / double(size));
+        // Past the measuring: the box holds exactly the text the page brings.
+        if (window->brief().briefingText != readMissionFolder(folder).pages.brief.briefingText) {
+            std::printf("  the briefing box does not hold the page's text\n");
+            return 1;
+        }
     }
     std::printf("  %lld characters of briefing\n", static_cast<long long>(read));
     return read > 0 ? 0 : 1;
