@@ -35,8 +35,9 @@ FileList::FileList(QWidget *parent)
     m_expression = filePatternExpression(QStringLiteral("*.*"));
     connect(this, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { Q_EMIT fileClicked(item->text()); });
-    // Filled once the pattern is set: listing the folder for the default
-    // pattern first would only be thrown away.
+    // Listed once shown or given a folder: at start-up the pattern and then
+    // the picture folder come first, and a listing for each would be thrown
+    // away.
     m_path = QDir::toNativeSeparators(QDir::currentPath());
 }
 
@@ -49,7 +50,8 @@ void FileList::setPath(const QString &folder)
 void FileList::setPattern(const QString &pattern)
 {
     m_expression = filePatternExpression(pattern);
-    fill();
+    if (m_listed)
+        fill();
 }
 
 QString FileList::fileName() const
@@ -78,6 +80,13 @@ bool FileList::select(const QString &fileName)
     return true;
 }
 
+void FileList::showEvent(QShowEvent *event)
+{
+    if (!m_listed)
+        fill();
+    QListWidget::showEvent(event);
+}
+
 void FileList::keyPressEvent(QKeyEvent *event)
 {
     QListWidgetItem *before = currentItem();
@@ -89,6 +98,7 @@ void FileList::keyPressEvent(QKeyEvent *event)
 
 void FileList::fill()
 {
+    m_listed = true;
     clear();
     const QStringList names = QDir(m_path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names) {

@@ -28,12 +28,16 @@ Q_SIGNALS:
     void fileClicked(const QString &fileName);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void fill();
 
     QString m_path;
+    // Whether the entries show m_path; the first listing waits until the
+    // list is shown or given a folder.
+    bool m_listed = false;
     // Compiled once per pattern: compiling it per file name dominated
     // filling a large folder.
     QRegularExpression m_expression;

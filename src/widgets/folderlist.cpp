@@ -64,8 +64,9 @@ FolderList::FolderList(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::open);
+    // The working folder is listed once the list is shown; at start-up the
+    // settings file names another folder first.
     m_path = QDir::toNativeSeparators(cleanFolder(QDir::currentPath()));
-    fill();
 }
 
 bool FolderList::setPath(const QString &folder)
@@ -76,12 +77,22 @@ bool FolderList::setPath(const QString &folder)
     if (!info.exists() || !info.isDir())
         return false;
     const QString native = QDir::toNativeSeparators(cleanFolder(folder));
-    if (native == m_path)
+    if (native == m_path) {
+        if (!m_listed)
+            fill();
         return true;
+    }
     m_path = native;
     fill();
     Q_EMIT changed(m_path);
     return true;
+}
+
+void FolderList::showEvent(QShowEvent *event)
+{
+    if (!m_listed)
+        fill();
+    QListWidget::showEvent(event);
 }
 
 void FolderList::mousePressEvent(QMouseEvent *event)
@@ -113,6 +124,7 @@ void FolderList::open(QListWidgetItem *item)
 
 void FolderList::fill()
 {
+    m_listed = true;
     clear();
 
     QStringList chain;

@@ -26,6 +26,7 @@ Q_SIGNALS:
     void mousePressed();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -34,6 +35,9 @@ private:
     void open(QListWidgetItem *item);
 
     QString m_path;
+    // Whether the entries show m_path; the first listing waits until the
+    // list is shown or given a folder.
+    bool m_listed = false;
     QIcon m_openIcon;
     QIcon m_closedIcon;
 };

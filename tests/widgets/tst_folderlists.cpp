@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void fileClickSelects();
     void driveChangedOnlyOnUserPick();
     void listsTheMachinesDrives();
+    void listsStartAtTheWorkingFolder_data();
+    void listsStartAtTheWorkingFolder();
 
 private:
     QTemporaryDir m_tmp;
@@ -281,6 +284,37 @@ void TestFolderLists::listsTheMachinesDrives()
     QCOMPARE(drives.drive(),
              QDir::toNativeSeparators(QStorageInfo(QDir::currentPath()).rootPath()));
     QVERIFY(items.contains(drives.drive()));
+}
+
+// Both lists start at the working folder but read it only once shown or
+// pointed at it: at start-up the settings file names another folder first.
+void TestFolderLists::listsStartAtTheWorkingFolder_data()
+{
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("once shown") << true;
+    QTest::newRow("given the working folder") << false;
+}
+
+void TestFolderLists::listsStartAtTheWorkingFolder()
+{
+    QFETCH(bool, shown);
+    const QString before = QDir::currentPath();
+    const auto restore = qScopeGuard([&before] { QDir::setCurrent(before); });
+    QVERIFY(QDir::setCurrent(m_root));
+    QWidget window;
+    auto *folders = new FolderList(&window);
+    auto *files = new FileList(&window);
+    files->setPattern(QStringLiteral("*.gif"));
+    if (shown) {
+        window.show();
+    } else {
+        QVERIFY(folders->setPath(m_root));
+        files->setPath(QDir::toNativeSeparators(m_root));
+    }
+    QCOMPARE(texts(*folders).mid(texts(*folders).size() - 4),
+             (QStringList { QStringLiteral("top"), QStringLiteral("A"), QStringLiteral("b"),
+                            QStringLiteral("c") }));
+    QCOMPARE(texts(*files), QStringList { QStringLiteral("two.gif") });
 }
 
 QTEST_MAIN(TestFolderLists)
