@@ -5,8 +5,9 @@
 #include "translations.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QImageReader>
 #include <QLocale>
+#include <QPixmap>
 
 void setUpApplication()
 {
@@ -18,12 +19,37 @@ void setUpApplication()
     QApplication::setApplicationVersion(programVersion());
     installTranslations(QCoreApplication::instance(), QLocale::system());
     useDialogFont();
-    // Title bars and task bars show no more than 64 pixels; launchers take the
-    // larger pictures from the installed theme icons. Decoding them at every
-    // start, and sending them to the window system, took longer than
-    // building the window's text boxes.
+}
+
+StartupLoader::StartupLoader()
+    : m_thread([this] { load(); })
+{
+}
+
+StartupLoader::~StartupLoader() = default;
+
+void StartupLoader::load()
+{
+    // The window's menu bar asks for its first icon by name, which has every
+    // picture format plugin loaded and asked about it; shared by every
+    // thread, they are loaded here first, while the window is being built.
+    (void)QImageReader(QStringLiteral(":/icons/scroll.png")).format();
+    // Title bars and task bars show no more than 64 pixels; launchers take
+    // the larger pictures from the installed theme icons. They are read as
+    // PNG outright, which asks no plugin.
+    for (int size : { 16, 32, 48, 64 }) {
+        QImageReader reader(QStringLiteral(":/icons/quillmark-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        m_icon.append(reader.read());
+    }
+}
+
+QIcon StartupLoader::windowIcon()
+{
+    if (m_thread.joinable())
+        m_thread.join();
     QIcon icon;
-    for (int size : { 16, 32, 48, 64 })
-        icon.addFile(QStringLiteral(":/icons/quillmark-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
+    for (const QImage &picture : std::as_const(m_icon))
+        icon.addPixmap(QPixmap::fromImage(picture));
+    return icon;
 }

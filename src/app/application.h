@@ -1,5 +1,32 @@
 #pragma once
 
+#include <QIcon>
+#include <QImage>
+#include <QList>
+
+#include <thread>
+
 // What the program sets up once, before its first window: its name and
-// version, the pictures it ships, its dialog font and its icon.
+// version, the pictures it ships and its dialog font.
 void setUpApplication();
+
+// What the first window needs from files, read on a second thread while the
+// window is built: the program's icon, and the picture format plugins, which
+// every thread shares once loaded.
+class StartupLoader
+{
+public:
+    StartupLoader();
+    ~StartupLoader();
+    StartupLoader(const StartupLoader &) = delete;
+    StartupLoader &operator=(const StartupLoader &) = delete;
+
+    // Waits for the thread; the pixmaps are made here, on the GUI thread.
+    [[nodiscard]] QIcon windowIcon();
+
+private:
+    void load();
+
+    QList<QImage> m_icon;
+    std::jthread m_thread;
+};

@@ -64,12 +64,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 #endif
     setUpApplication();
+    StartupLoader loader;
     const QString mission = missionToOpen(parseCommandLine(QCoreApplication::arguments()));
 
     MessageBoxPrompter prompter;
     DraftStore drafts(draftsLocation());
     RecentMissions recent(programConfigFile());
     frmMain window(prompter);
+    QApplication::setWindowIcon(loader.windowIcon());
     const QString iniPath = settingsFileLocation(QCoreApplication::applicationDirPath());
     QString error;
     if (!window.load(iniPath, &error)) {
