@@ -22,11 +22,15 @@ void setUpApplication()
 }
 
 StartupLoader::StartupLoader()
-    : m_thread([this] { load(); })
+    : m_thread(QThread::create([this] { load(); }))
 {
+    m_thread->start();
 }
 
-StartupLoader::~StartupLoader() = default;
+StartupLoader::~StartupLoader()
+{
+    m_thread->wait();
+}
 
 void StartupLoader::load()
 {
@@ -46,8 +50,7 @@ void StartupLoader::load()
 
 QIcon StartupLoader::windowIcon()
 {
-    if (m_thread.joinable())
-        m_thread.join();
+    m_thread->wait();
     QIcon icon;
     for (const QImage &picture : std::as_const(m_icon))
         icon.addPixmap(QPixmap::fromImage(picture));
