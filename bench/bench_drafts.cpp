@@ -49,7 +49,7 @@ double keepTime(DraftStore &drafts, MissionBrief texts, int runs)
     for (int i = 0; i < runs; ++i) {
         texts.notesText += QLatin1Char('x');
         timer.start();
-        if (!drafts.keep(texts, MissionBrief(), MissionBrief()).ok)
+        if (!drafts.keep(texts, MissionBrief(), RecordDigest(MissionBrief())).ok)
             return -1;
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }

@@ -30,6 +30,6 @@ private:
 
     QList<QImage> m_icon;
     // A thread Qt starts: on Windows, a plugin loaded from a thread it did
-    // not start crashed about one start in four under Wine.
+    // not start crashed 5 of 14 starts under Wine.
     std::unique_ptr<QThread> m_thread;
 };

@@ -113,7 +113,7 @@ WriteResult DraftStore::keep(const MissionBrief &texts, const MissionBrief &star
         m_failure = QDir::toNativeSeparators(result.path) + QStringLiteral(": ") + result.reason;
         return result;
     }
-    m_lastKept = texts;
+    m_lastKept = RecordDigest(texts);
     if (!m_pruned)
         prune();
     return result;

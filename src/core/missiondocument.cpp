@@ -143,12 +143,12 @@ bool MissionDocument::isUnwritten() const
 void MissionDocument::started(const MissionBrief &brief)
 {
     m_start = brief;
-    setRecord(brief);
+    setRecord(RecordDigest(brief));
 }
 
 void MissionDocument::written(const MissionBrief &brief)
 {
-    setRecord(brief);
+    setRecord(RecordDigest(brief));
 }
 
 void MissionDocument::opened(const RecordDigest &record)

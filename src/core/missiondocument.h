@@ -27,7 +27,7 @@ public:
     static constexpr qsizetype wholeTextLimit = qsizetype(1) << 20;
 
     RecordDigest() = default;
-    RecordDigest(const MissionBrief &brief);
+    explicit RecordDigest(const MissionBrief &brief);
 
     // Whether brief holds the same text in that field of recordFields().
     [[nodiscard]] bool sameField(const MissionBrief &brief, FieldRef field) const;

@@ -70,7 +70,7 @@ void tst_DraftStore::keepsOnlyUnwrittenTexts()
             if (step.size() == 1)
                 texts.missionName = step,
                 texts.saveFolder = QStringLiteral(u"/mise/n\u011Bco ") + step;
-            QVERIFY(drafts->keep(texts, start, written).ok);
+            QVERIFY(drafts->keep(texts, start, RecordDigest(written)).ok);
         }
     }
     const QList<Draft> found = drafts->drafts();

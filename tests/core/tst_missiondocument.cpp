@@ -133,7 +133,7 @@ void tst_MissionDocument::editsSinceWriteOrOpen()
         else if (step.kind == Step::Write)
             document.written(record = window);
         else if (step.kind == Step::Open)
-            document.opened(record = window);
+            document.opened(RecordDigest(record = window));
     }
 
     QCOMPARE(document.isUnwritten(), unwritten);
