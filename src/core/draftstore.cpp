@@ -75,11 +75,13 @@ DraftStore::DraftStore(const QString &root, Clock clock)
 WriteResult DraftStore::keep(const MissionBrief &texts, const MissionBrief &start,
                              const RecordDigest &written)
 {
-    if (sameTexts(texts, start) || written.sameTexts(texts)) {
+    // Each long text is hashed once, for every comparison below.
+    const RecordDigest now(texts);
+    if (sameTexts(texts, start) || now.sameTexts(written)) {
         discard();
         return { true, {}, {} };
     }
-    if (m_hasLastKept && m_lastKept.sameRecord(texts)
+    if (m_hasLastKept && now.sameRecord(m_lastKept)
         && QFile::exists(m_current + QLatin1Char('/') + infoName))
         return { true, m_current, {} };
 
@@ -113,7 +115,7 @@ WriteResult DraftStore::keep(const MissionBrief &texts, const MissionBrief &star
         m_failure = QDir::toNativeSeparators(result.path) + QStringLiteral(": ") + result.reason;
         return result;
     }
-    m_lastKept = RecordDigest(texts);
+    m_lastKept = now;
     if (!m_pruned)
         prune();
     return result;

@@ -111,6 +111,21 @@ bool RecordDigest::sameRecord(const MissionBrief &brief) const
     return brief.saveFolder == m_kept.saveFolder && sameTexts(brief);
 }
 
+// A text is kept whole or as a digest by its length alone, so two digests
+// of the same texts keep each field the same way.
+bool RecordDigest::sameTexts(const RecordDigest &other) const
+{
+    const QList<FieldRef> &fields = recordFields();
+    return m_digests == other.m_digests
+        && std::all_of(fields.begin(), fields.end(),
+                       [&](FieldRef field) { return ::sameField(m_kept, other.m_kept, field); });
+}
+
+bool RecordDigest::sameRecord(const RecordDigest &other) const
+{
+    return other.m_kept.saveFolder == m_kept.saveFolder && sameTexts(other);
+}
+
 MissionDocument::MissionDocument(FieldReader read, QObject *parent)
     : QObject(parent)
     , m_read(std::move(read))

@@ -35,6 +35,9 @@ public:
     [[nodiscard]] bool sameTexts(const MissionBrief &brief) const;
     // Whether brief holds the same texts and save folder.
     [[nodiscard]] bool sameRecord(const MissionBrief &brief) const;
+    // The same against another digest, without hashing any text again.
+    [[nodiscard]] bool sameTexts(const RecordDigest &other) const;
+    [[nodiscard]] bool sameRecord(const RecordDigest &other) const;
     [[nodiscard]] const QString &folder() const { return m_kept.saveFolder; }
 
 private:
@@ -42,6 +45,8 @@ private:
     {
         qsizetype size = 0;
         std::size_t hash = 0;
+
+        bool operator==(const Digest &) const = default;
     };
 
     MissionBrief m_kept; // without the texts kept as digests

@@ -16,8 +16,7 @@ UniformRows::UniformRows(QListView *view)
     , m_view(view)
     , m_model(view->model())
 {
-    const QAbstractItemModel *model = m_model;
-    connect(model, &QAbstractItemModel::rowsInserted, this,
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) {
                 std::vector<Measure> added;
                 added.reserve(std::size_t(last - first + 1));
@@ -26,12 +25,12 @@ UniformRows::UniformRows(QListView *view)
                 m_rows.insert(m_rows.begin() + first, added.begin(), added.end());
                 fit();
             });
-    connect(model, &QAbstractItemModel::rowsRemoved, this,
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this,
             [this](const QModelIndex &, int first, int last) {
                 m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
                 fit();
             });
-    connect(model, &QAbstractItemModel::dataChanged, this,
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
                 for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
                     m_rows[std::size_t(row)] = measure(row);
@@ -41,9 +40,9 @@ UniformRows::UniformRows(QListView *view)
         measureAll();
         fit();
     };
-    connect(model, &QAbstractItemModel::modelReset, this, remeasure);
-    connect(model, &QAbstractItemModel::layoutChanged, this, remeasure);
-    connect(model, &QAbstractItemModel::rowsMoved, this, remeasure);
+    connect(m_model, &QAbstractItemModel::modelReset, this, remeasure);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, remeasure);
+    connect(m_model, &QAbstractItemModel::rowsMoved, this, remeasure);
     measureAll();
     fit();
 }
