@@ -7,6 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#endif
+
 namespace {
 
 // errorString() may say only "Unknown error"; the system's own reason is
@@ -57,4 +61,17 @@ WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, bo
     return writeFileAtomicallyWith(
         path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); },
         inPlaceFallback);
+}
+
+void startWriteBack([[maybe_unused]] QIODevice &file)
+{
+#ifdef Q_OS_LINUX
+    auto *device = qobject_cast<QFileDevice *>(&file);
+    if (!device || device->handle() < 0 || !device->flush())
+        return;
+    // Only a hint: a failure shows, if at all, in the sync that follows.
+    const int saved = errno;
+    (void)::sync_file_range(device->handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+    errno = saved;
+#endif
 }

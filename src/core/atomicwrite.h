@@ -29,3 +29,8 @@ using ContentWriter = std::function<bool(QIODevice &file)>;
 // a large file never needs to stand whole in memory.
 [[nodiscard]] WriteResult writeFileAtomicallyWith(const QString &path, const ContentWriter &write,
                                                   bool inPlaceFallback = false);
+
+// Asks the system to start putting on the disk what a file being written
+// holds so far, without waiting for it: the sync that ends an atomic write
+// then waits only for the rest. Does nothing where the system cannot.
+void startWriteBack(QIODevice &file);

@@ -74,7 +74,7 @@ QList<CreateFilesRefusal> pictureSizeRefusals(const MissionBrief &brief)
 }
 
 CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, PathStyle style,
-                               const std::function<void()> &beforeReport)
+                               const std::function<void()> &beforeReport, const LongTexts &texts)
 {
     using Icon = Prompter::Icon;
 
@@ -112,7 +112,7 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
 
     CreateFilesOutcome outcome;
     for (const auto write : { &writeOverviewPage, &writeBriefingPage }) {
-        const WriteResult written = write(brief, style);
+        const WriteResult written = write(brief, style, texts);
         if (!written.ok) {
             reportWriteFailure(written, prompter);
             outcome.result = CreateFilesOutcome::Result::WriteFailed;

@@ -2,6 +2,7 @@
 
 #include "missionfield.h"
 #include "pagepath.h"
+#include "pagewriters.h"
 
 #include <QList>
 #include <QString>
@@ -27,9 +28,11 @@ struct CreateFilesOutcome
 };
 
 // `beforeReport` runs once both pages are written, before "Files Created!" shows.
+// A long text given in `texts` is written from its pieces, not from brief.
 [[nodiscard]] CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter,
                                              PathStyle style = nativePathStyle(),
-                                             const std::function<void()> &beforeReport = {});
+                                             const std::function<void()> &beforeReport = {},
+                                             const LongTexts &texts = {});
 
 // A check "Create Files" makes before writing that the record fails, with the
 // message the command shows and the field it takes the user to.

@@ -47,12 +47,44 @@ template<typename Brief> auto *fieldText(Brief &brief, FieldRef field)
     return decltype(&brief.missionName)(nullptr);
 }
 
-std::size_t textHash(QStringView text)
+} // namespace
+
+void TextHasher::add(QStringView piece)
 {
-    return qHash(text, std::size_t(0x51ed270b27a4e1fdULL));
+    m_size += piece.size();
+    if (!m_partial.isEmpty()) {
+        const qsizetype taken = qMin(run - m_partial.size(), piece.size());
+        m_partial += piece.first(taken);
+        piece = piece.sliced(taken);
+        if (m_partial.size() < run)
+            return;
+        hash(m_partial);
+        m_partial.resize(0);
+    }
+    for (; piece.size() >= run; piece = piece.sliced(run))
+        hash(piece.first(run));
+    if (!piece.isEmpty()) {
+        m_partial.reserve(run);
+        m_partial += piece;
+    }
 }
 
-} // namespace
+TextDigest TextHasher::digest() const
+{
+    return { m_size, m_partial.isEmpty() ? m_hash : qHash(m_partial, m_hash) };
+}
+
+TextDigest TextHasher::digestOf(QStringView text)
+{
+    TextHasher hasher;
+    hasher.add(text);
+    return hasher.digest();
+}
+
+void TextHasher::hash(QStringView full)
+{
+    m_hash = qHash(full, m_hash);
+}
 
 const QList<FieldRef> &recordFields()
 {
@@ -85,18 +117,29 @@ RecordDigest::RecordDigest(const MissionBrief &brief)
         QString *text = fieldText(m_kept, field);
         if (!text || text->size() <= wholeTextLimit)
             continue;
-        m_digests.at(slotOf(field)) = Digest { text->size(), textHash(*text) };
+        m_digests.at(slotOf(field)) = TextHasher::digestOf(*text);
         *text = QString();
+    }
+}
+
+RecordDigest::RecordDigest(const MissionBrief &brief,
+                           const QList<std::pair<FieldRef, TextDigest>> &hashed)
+    : RecordDigest(brief)
+{
+    for (const auto &[field, digest] : hashed) {
+        Q_ASSERT(digest.size > wholeTextLimit);
+        m_digests.at(slotOf(field)) = digest;
+        *fieldText(m_kept, field) = QString();
     }
 }
 
 bool RecordDigest::sameField(const MissionBrief &brief, FieldRef field) const
 {
-    const std::optional<Digest> &digest = m_digests.at(slotOf(field));
+    const std::optional<TextDigest> &digest = m_digests.at(slotOf(field));
     if (!digest)
         return ::sameField(brief, m_kept, field);
     const QString &text = *fieldText(brief, field);
-    return text.size() == digest->size && textHash(text) == digest->hash;
+    return text.size() == digest->size && TextHasher::digestOf(text) == *digest;
 }
 
 bool RecordDigest::sameTexts(const MissionBrief &brief) const
@@ -164,6 +207,11 @@ void MissionDocument::started(const MissionBrief &brief)
 void MissionDocument::written(const MissionBrief &brief)
 {
     setRecord(RecordDigest(brief));
+}
+
+void MissionDocument::written(const RecordDigest &record)
+{
+    setRecord(record);
 }
 
 void MissionDocument::opened(const RecordDigest &record)

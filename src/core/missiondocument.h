@@ -5,11 +5,14 @@
 
 #include <QList>
 #include <QObject>
+#include <QString>
+#include <QStringView>
 
 #include <array>
 #include <bitset>
 #include <functional>
 #include <optional>
+#include <utility>
 
 // Every field of the record one by one, in the order the window shows them;
 // the objectives are one field, index 0: the list with its count.
@@ -18,16 +21,49 @@
 // Whether a and b hold the same text in that field of recordFields().
 [[nodiscard]] bool sameField(const MissionBrief &a, const MissionBrief &b, FieldRef field);
 
+// A text's length and hash, made a piece at a time: the pieces, in order,
+// are the text, and how it is cut into pieces does not change the digest.
+struct TextDigest
+{
+    qsizetype size = 0;
+    std::size_t hash = 0;
+
+    bool operator==(const TextDigest &) const = default;
+};
+
+class TextHasher
+{
+public:
+    void add(QStringView piece);
+    [[nodiscard]] TextDigest digest() const;
+    [[nodiscard]] static TextDigest digestOf(QStringView text);
+
+private:
+    // The text is hashed a run of this many characters at a time, each run
+    // seeded with the hash of those before it.
+    static constexpr qsizetype run = qsizetype(1) << 15;
+
+    void hash(QStringView full);
+
+    QString m_partial; // the start of the run not yet hashed
+    std::size_t m_hash = 0x51ed270b27a4e1fdULL;
+    qsizetype m_size = 0;
+};
+
 // A record kept only to compare the window's texts with. A text longer than
-// wholeTextLimit is kept as its length and hash: a large briefing then lives
-// only in its box, not a second time here.
+// wholeTextLimit is kept as its digest: a large briefing then lives only in
+// its box, not a second time here.
 class RecordDigest
 {
 public:
-    static constexpr qsizetype wholeTextLimit = qsizetype(1) << 20;
+    static constexpr qsizetype wholeTextLimit = qsizetype(1) << 18;
 
     RecordDigest() = default;
     explicit RecordDigest(const MissionBrief &brief);
+    // The record, with the texts of `hashed` kept as the digests given, as
+    // their texts are longer than wholeTextLimit; their fields in brief are
+    // not read.
+    RecordDigest(const MissionBrief &brief, const QList<std::pair<FieldRef, TextDigest>> &hashed);
 
     // Whether brief holds the same text in that field of recordFields().
     [[nodiscard]] bool sameField(const MissionBrief &brief, FieldRef field) const;
@@ -41,16 +77,8 @@ public:
     [[nodiscard]] const QString &folder() const { return m_kept.saveFolder; }
 
 private:
-    struct Digest
-    {
-        qsizetype size = 0;
-        std::size_t hash = 0;
-
-        bool operator==(const Digest &) const = default;
-    };
-
     MissionBrief m_kept; // without the texts kept as digests
-    std::array<std::optional<Digest>, 20> m_digests {};
+    std::array<std::optional<TextDigest>, 20> m_digests {};
 };
 
 // The mission beyond the window's controls: the record it started with, the
@@ -81,6 +109,7 @@ public:
 
     void started(const MissionBrief &brief);
     void written(const MissionBrief &brief);
+    void written(const RecordDigest &record);
     // Takes the digest, so that the texts can move into the window first.
     void opened(const RecordDigest &record);
     void fieldEdited(FieldRef field);

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QStringConverter>
+#include <QtAlgorithms>
 
 #include <algorithm>
 #include <array>
@@ -164,31 +165,39 @@ const Cp1250Table &table()
 }
 
 // Writes one byte per unit to dst until a unit has none; returns how many
-// were written. Sixteen ASCII units, the same in every code page, are packed
-// at once where the processor allows; the rest are looked up one by one.
+// were written. Sixteen units are packed at once where the processor allows,
+// and only those beyond ASCII, the same in every code page, are then looked
+// up one by one.
 qsizetype encodeBytes(const Cp1250Table &t, const char16_t *units, qsizetype n, char *dst)
 {
     qsizetype i = 0;
-    while (i < n) {
 #ifdef __SSE2__
-        if (i + 16 <= n) {
-            const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i));
-            const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i + 8));
-            const __m128i beyondAscii
-                = _mm_and_si128(_mm_or_si128(low, high), _mm_set1_epi16(short(0xFF80)));
-            if (_mm_movemask_epi8(_mm_cmpeq_epi16(beyondAscii, _mm_setzero_si128())) == 0xFFFF) {
-                _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_packus_epi16(low, high));
-                i += 16;
-                continue;
-            }
-        }
-#endif
-        for (const qsizetype end = std::min(n, i + 16); i < end; ++i) {
-            const int byte = t.byteFor(units[i]);
+    const __m128i asciiBits = _mm_set1_epi16(short(0xFF80));
+    for (; i + 16 <= n; i += 16) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i + 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_packus_epi16(low, high));
+        // Two bits per unit, set for a unit beyond ASCII.
+        const auto beyond = [&](__m128i half) {
+            return uint(_mm_movemask_epi8(
+                       _mm_cmpeq_epi16(_mm_and_si128(half, asciiBits), _mm_setzero_si128())))
+                ^ 0xFFFFu;
+        };
+        for (uint bits = beyond(low) | (beyond(high) << 16); bits != 0;) {
+            const qsizetype k = qCountTrailingZeroBits(bits) / 2;
+            const int byte = t.byteFor(units[i + k]);
             if (byte < 0)
-                return i;
-            dst[i] = char(byte);
+                return i + k;
+            dst[i + k] = char(byte);
+            bits &= ~(3u << (2 * k));
         }
+    }
+#endif
+    for (; i < n; ++i) {
+        const int byte = t.byteFor(units[i]);
+        if (byte < 0)
+            return i;
+        dst[i] = char(byte);
     }
     return i;
 }

@@ -14,6 +14,8 @@ namespace {
 // Pages are written to their file a piece of about this many bytes at a time,
 // and a long field is encoded this many characters at a time.
 constexpr qsizetype pieceSize = 1 << 16;
+// A large page is handed to the disk this many bytes at a time.
+constexpr qsizetype writeBackSize = 1 << 20;
 
 // Builds a page's bytes directly: the fixed markup is ASCII and is copied as
 // it is, each field is encoded as it is appended. Given a file, it writes the
@@ -58,6 +60,15 @@ public:
         *this << text;
         endLine();
     }
+    // A long text from its pieces when it has them, else from the record.
+    void longLine(const QString &text, const TextPieces &pieces)
+    {
+        if (pieces)
+            pieces([this](QStringView piece) { *this << piece; });
+        else
+            *this << QStringView(text);
+        endLine();
+    }
     template<std::size_t N> void lines(const std::array<PageLayout::Line, N> &fixed)
     {
         for (const PageLayout::Line text : fixed)
@@ -87,19 +98,26 @@ private:
             errno = 0;
             m_written = m_file->write(m_bytes.constData(), m_bytes.size()) == m_bytes.size();
             m_error = errno;
+            // The disk starts on a large page while the rest is being made.
+            m_unsynced += m_bytes.size();
+            if (m_written && m_unsynced >= writeBackSize) {
+                startWriteBack(*m_file);
+                m_unsynced = 0;
+            }
         }
         m_bytes.resize(0);
     }
 
     QIODevice *m_file = nullptr;
     QByteArray m_bytes;
+    qsizetype m_unsynced = 0;
     bool m_written = true;
     int m_error = 0;
 };
 
 using namespace PageLayout;
 
-void makeOverviewPage(PageText &page, const MissionBrief &brief)
+void makeOverviewPage(PageText &page, const MissionBrief &brief, const LongTexts &texts)
 {
     page.lines(overviewHead);
     page << headingStart << brief.missionName << headingEnd;
@@ -108,16 +126,16 @@ void makeOverviewPage(PageText &page, const MissionBrief &brief)
          << pictureHeight << brief.pictureHeight << pictureEnd;
     page.endLine();
     page.lines(overviewTextStart);
-    page.line(QStringView(brief.overviewText));
+    page.longLine(brief.overviewText, texts.overview);
     page.lines(overviewTail);
 }
 
-void makeBriefingPage(PageText &page, const MissionBrief &brief)
+void makeBriefingPage(PageText &page, const MissionBrief &brief, const LongTexts &texts)
 {
     page.lines(briefingHead);
-    page.line(QStringView(brief.notesText));
+    page.longLine(brief.notesText, texts.notes);
     page.lines(notesEnd);
-    page.line(QStringView(brief.briefingText));
+    page.longLine(brief.briefingText, texts.briefing);
     page.lines(briefingEnd);
 
     for (qsizetype i = 0; i < brief.objectives.size(); ++i) {
@@ -142,12 +160,13 @@ void makeBriefingPage(PageText &page, const MissionBrief &brief)
 }
 
 WriteResult writePage(const MissionBrief &brief, const QString &name, PathStyle style,
-                      void (*make)(PageText &, const MissionBrief &))
+                      const LongTexts &texts,
+                      void (*make)(PageText &, const MissionBrief &, const LongTexts &))
 {
     return writeFileAtomicallyWith(pagePath(brief.saveFolder, name, style),
-                                   [&brief, make](QIODevice &file) {
+                                   [&brief, &texts, make](QIODevice &file) {
                                        PageText page(file);
-                                       make(page, brief);
+                                       make(page, brief, texts);
                                        return page.finish();
                                    });
 }
@@ -158,7 +177,7 @@ QByteArray overviewPageBytes(const MissionBrief &brief)
 {
     PageText page(512 + brief.missionName.size() + brief.pictureSource.size()
                   + brief.overviewText.size());
-    makeOverviewPage(page, brief);
+    makeOverviewPage(page, brief, {});
     return page.bytes();
 }
 
@@ -171,16 +190,16 @@ QByteArray briefingPageBytes(const MissionBrief &brief)
         expected += ending.header.size() + ending.description.size();
 
     PageText page(expected);
-    makeBriefingPage(page, brief);
+    makeBriefingPage(page, brief, {});
     return page.bytes();
 }
 
-WriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style)
+WriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style, const LongTexts &texts)
 {
-    return writePage(brief, QStringLiteral("overview.html"), style, &makeOverviewPage);
+    return writePage(brief, QStringLiteral("overview.html"), style, texts, &makeOverviewPage);
 }
 
-WriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style)
+WriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style, const LongTexts &texts)
 {
-    return writePage(brief, QStringLiteral("briefing.html"), style, &makeBriefingPage);
+    return writePage(brief, QStringLiteral("briefing.html"), style, texts, &makeBriefingPage);
 }

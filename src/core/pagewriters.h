@@ -5,8 +5,24 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
+
+#include <functional>
 
 struct MissionBrief;
+
+// A long text read a piece at a time from where it lives: the pieces, in
+// order, are the text, and no piece ends inside a surrogate pair.
+using TextPieces = std::function<void(const std::function<void(QStringView)> &)>;
+
+// Where a page takes its long texts from: a field given pieces is read from
+// them, and the record's text for it is not used.
+struct LongTexts
+{
+    TextPieces overview;
+    TextPieces notes;
+    TextPieces briefing;
+};
 
 // The exact bytes of each page: every line ends in CR LF, fields go in
 // verbatim (a multi-line field keeps its own line breaks), and the text is
@@ -17,6 +33,8 @@ struct MissionBrief;
 // Writes a page into brief.saveFolder. The page is replaced atomically: if
 // anything fails, an existing page is left exactly as it was.
 [[nodiscard]] WriteResult writeOverviewPage(const MissionBrief &brief,
-                                            PathStyle style = nativePathStyle());
+                                            PathStyle style = nativePathStyle(),
+                                            const LongTexts &texts = {});
 [[nodiscard]] WriteResult writeBriefingPage(const MissionBrief &brief,
-                                            PathStyle style = nativePathStyle());
+                                            PathStyle style = nativePathStyle(),
+                                            const LongTexts &texts = {});

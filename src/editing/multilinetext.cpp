@@ -5,8 +5,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QtAlgorithms>
+#include <QtGui/private/qtextdocument_p.h>
 
 #include <cstring>
+#include <memory>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -92,6 +94,139 @@ QString crlfText(const QPlainTextEdit *box)
         end = at;
     }
     return text;
+}
+
+namespace {
+
+// Hands raw text on as crlfText would give it, each line break as CR LF,
+// in pieces of a fixed size: a document's own pieces are often a line
+// each. A piece never ends in a high surrogate, which goes on with the next.
+class CrlfPieces
+{
+public:
+    explicit CrlfPieces(const std::function<void(QStringView)> &sink)
+        : m_sink(sink)
+        , m_piece(new char16_t[pieceSize])
+    {
+    }
+
+    void add(QStringView raw)
+    {
+        const auto *units = reinterpret_cast<const char16_t *>(raw.data());
+        const qsizetype n = raw.size();
+        qsizetype from = 0;
+        qsizetype i = 0;
+        const auto lineBreak = [&](qsizetype at) {
+            put(units + from, at - from);
+            put(u"\r\n", 2);
+            from = at + 1;
+        };
+        for (; i + 8 <= n; i += 8) {
+            for (uint bits = breakBits(units + i); bits != 0;) {
+                const qsizetype k = qCountTrailingZeroBits(bits) / 2;
+                lineBreak(i + k);
+                bits &= ~(3u << (2 * k));
+            }
+        }
+        for (; i < n; ++i) {
+            if (isBreak(units[i]))
+                lineBreak(i);
+        }
+        put(units + from, n - from);
+    }
+
+    void finish()
+    {
+        if (m_size > 0)
+            m_sink(QStringView(m_piece.get(), m_size));
+        m_size = 0;
+    }
+
+private:
+    static constexpr qsizetype pieceSize = qsizetype(1) << 15;
+
+    void put(const char16_t *units, qsizetype n)
+    {
+        while (n > 0) {
+            if (m_size == pieceSize)
+                handOn();
+            const qsizetype taken = qMin(n, pieceSize - m_size);
+            std::memcpy(m_piece.get() + m_size, units, std::size_t(taken) * sizeof(char16_t));
+            m_size += taken;
+            units += taken;
+            n -= taken;
+        }
+    }
+    void handOn()
+    {
+        const bool held = QChar::isHighSurrogate(m_piece[std::size_t(m_size - 1)]);
+        m_sink(QStringView(m_piece.get(), held ? m_size - 1 : m_size));
+        if (held)
+            m_piece[0] = m_piece[std::size_t(m_size - 1)];
+        m_size = held ? 1 : 0;
+    }
+
+    const std::function<void(QStringView)> &m_sink;
+    std::unique_ptr<char16_t[]> m_piece;
+    qsizetype m_size = 0;
+};
+
+} // namespace
+
+// The document's own pieces are read in place, in the order they stand:
+// copying a large text whole costs more than writing it.
+void readCrlfText(const QPlainTextEdit *box, const std::function<void(QStringView)> &sink)
+{
+    const QTextDocumentPrivate *document = QTextDocumentPrivate::get(box->document());
+    const QString buffer = document->buffer();
+    // The last piece ends in the separator after the last line, which is
+    // not part of the text.
+    qsizetype left = document->length() - 1;
+    CrlfPieces pieces(sink);
+    for (auto it = document->begin(); it != document->end() && left > 0; ++it) {
+        const QTextFragmentData *fragment = it.value();
+        const qsizetype size = qMin(qsizetype(fragment->size_array[0]), left);
+        pieces.add(QStringView(buffer).sliced(fragment->stringPosition, size));
+        left -= size;
+    }
+    pieces.finish();
+}
+
+BoxTexts::BoxTexts(std::initializer_list<std::pair<MissionField, const QPlainTextEdit *>> boxes)
+{
+    for (const auto &entry : boxes) {
+        const MissionField field = entry.first;
+        const QPlainTextEdit *box = entry.second;
+        if (box->document()->characterCount() - 1 <= RecordDigest::wholeTextLimit)
+            continue;
+        auto read = std::make_shared<Read>(Read { field, {} });
+        m_read.append(read);
+        TextPieces pieces = [box, read](const std::function<void(QStringView)> &sink) {
+            read->hasher = TextHasher();
+            readCrlfText(box, [&](QStringView piece) {
+                read->hasher.add(piece);
+                sink(piece);
+            });
+        };
+        TextPieces &slot = field == MissionField::Overview ? m_texts.overview
+            : field == MissionField::Notes                 ? m_texts.notes
+                                                           : m_texts.briefing;
+        slot = std::move(pieces);
+    }
+}
+
+bool BoxTexts::fromBox(MissionField field) const
+{
+    return std::any_of(m_read.begin(), m_read.end(),
+                       [field](const auto &read) { return read->field == field; });
+}
+
+RecordDigest BoxTexts::written(const MissionBrief &record) const
+{
+    QList<std::pair<FieldRef, TextDigest>> hashed;
+    for (const auto &read : m_read)
+        hashed.append({ FieldRef { read->field }, read->hasher.digest() });
+    return RecordDigest(record, hashed);
 }
 
 namespace {

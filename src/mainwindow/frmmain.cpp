@@ -104,11 +104,13 @@ bool frmMain::load(const QString &iniPath, QString *error)
     return true;
 }
 
-MissionBrief frmMain::brief() const
+MissionBrief frmMain::brief(const BoxTexts *fromBoxes) const
 {
     MissionBrief b;
-    for (const FieldRef field : recordFields())
-        readField(field, b);
+    for (const FieldRef field : recordFields()) {
+        if (!fromBoxes || !fromBoxes->fromBox(field.field))
+            readField(field, b);
+    }
     b.saveFolder = txtDirectory->text();
     return b;
 }
@@ -213,11 +215,14 @@ void frmMain::createFiles()
         List1->setCurrentRow(List1->count() - 1);
         List1->setFocus();
     };
-    const MissionBrief record = brief();
+    const BoxTexts boxes { { MissionField::Overview, txtOverview },
+                           { MissionField::Notes, txtHeader },
+                           { MissionField::Briefing, txtBriefing } };
+    const MissionBrief record = brief(&boxes);
     const CreateFilesOutcome outcome
-        = ::createFiles(record, m_prompter, nativePathStyle(), selectLastObjective);
+        = ::createFiles(record, m_prompter, nativePathStyle(), selectLastObjective, boxes.texts());
     if (outcome.result == CreateFilesOutcome::Result::Written) {
-        m_document->written(record);
+        m_document->written(boxes.written(record));
         if (m_recent)
             m_recent->add(record.saveFolder);
         (void)m_drafts->keep();

@@ -12,6 +12,8 @@
 #include <functional>
 #include <initializer_list>
 
+class BoxTexts;
+
 class DraftKeeper;
 class DraftStore;
 class FolderSettings;
@@ -45,8 +47,9 @@ public:
     // or unreadable; `error` then says why.
     [[nodiscard]] bool load(const QString &iniPath, QString *error);
 
-    // The mission as the controls hold it now.
-    [[nodiscard]] MissionBrief brief() const;
+    // The mission as the controls hold it now, without the texts fromBoxes
+    // takes from their boxes.
+    [[nodiscard]] MissionBrief brief(const BoxTexts *fromBoxes = nullptr) const;
     // Puts a mission into the controls through the paths a user's edits take:
     // the size boxes' change handling runs and the count follows the list.
     // A text that is the only copy moves into its box without a second one.

@@ -45,6 +45,8 @@ class tst_MissionDocument : public QObject
 private Q_SLOTS:
     void editsSinceWriteOrOpen_data();
     void editsSinceWriteOrOpen();
+    void digestDoesNotDependOnPieces_data();
+    void digestDoesNotDependOnPieces();
 };
 
 void tst_MissionDocument::editsSinceWriteOrOpen_data()
@@ -145,6 +147,38 @@ void tst_MissionDocument::editsSinceWriteOrOpen()
     QCOMPARE(shown, editedSignals);
     QCOMPARE(document.start(), start);
     QVERIFY(document.record().sameRecord(record));
+}
+
+void tst_MissionDocument::digestDoesNotDependOnPieces_data()
+{
+    QTest::addColumn<qsizetype>("length");
+    QTest::addColumn<qsizetype>("piece");
+
+    for (const qsizetype length : { 0, 9, 32767, 32768, 100003 }) {
+        for (const qsizetype piece : { 1, 7, 32768, 40000 })
+            QTest::addRow("%lld characters in pieces of %lld", qlonglong(length), qlonglong(piece))
+                << length << piece;
+    }
+}
+
+// However a text is cut, its digest is that of the whole text, and a text
+// differing in one character has another.
+void tst_MissionDocument::digestDoesNotDependOnPieces()
+{
+    QFETCH(qsizetype, length);
+    QFETCH(qsizetype, piece);
+    QString text(length, Qt::Uninitialized);
+    for (qsizetype i = 0; i < length; ++i)
+        text[i] = QChar(char16_t(u'a' + i % 23));
+    TextHasher hasher;
+    for (qsizetype at = 0; at < length; at += piece)
+        hasher.add(QStringView(text).sliced(at, qMin(piece, length - at)));
+    QCOMPARE(hasher.digest(), TextHasher::digestOf(text));
+    QCOMPARE(hasher.digest().size, length);
+    if (length > 0) {
+        text[length / 2] = u'#';
+        QVERIFY(!(TextHasher::digestOf(text) == hasher.digest()));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_MissionDocument)

@@ -138,6 +138,12 @@ void TestPageWriters::encodesCharacters_data()
     QTest::newRow("long runs around a letter and a reference")
         << QString(17, u'a') + u'\u010D' + QString(16, u'b') + u'\u2603' + QString(31, u'c')
         << QByteArray(17, 'a') + '\xE8' + QByteArray(16, 'b') + "&#9731;" + QByteArray(31, 'c');
+    QTest::newRow("letters on both sides of a reference within sixteen")
+        << QStringLiteral("\u010Dab\u2603\u0159") + QString(11, u'x') + u'\u017E'
+            + QString(15, u'y')
+        << "\xE8"
+           "ab&#9731;\xF8"
+            + QByteArray(11, 'x') + '\x9E' + QByteArray(15, 'y');
     QTest::newRow("emoji across sixteen units")
         << QString(15, u'a') + QString::fromUtf8("\xF0\x9F\x98\x80") + QString(16, u'z')
         << QByteArray(15, 'a') + "&#128512;" + QByteArray(16, 'z');

@@ -5,6 +5,7 @@
 #include "scriptedprompter.h"
 
 #include <QTest>
+#include <QTextCursor>
 
 class TestMarkupCommands : public QObject
 {
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void crlfTextKeepsEveryBreak();
     void textInPiecesEndsAsWhole_data();
     void textInPiecesEndsAsWhole();
+    void readInPiecesAsWhole_data();
+    void readInPiecesAsWhole();
 };
 
 void TestMarkupCommands::markerMarkup_data()
@@ -212,6 +215,71 @@ void TestMarkupCommands::commandsTouchOnlyTheirBox()
 }
 
 QTEST_MAIN(TestMarkupCommands)
+void TestMarkupCommands::readInPiecesAsWhole_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("removeAt");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("insertAt");
+    QTest::addColumn<QString>("inserted");
+
+    const QString mixed = QStringLiteral("one\ntwo\u00A0three\u2028four\n\n\U0001F600end");
+    QTest::newRow("as set") << mixed << 0 << 0 << 0 << QString();
+    QTest::newRow("edited out of order") << mixed << 2 << 6 << 9 << QStringLiteral("X\nY\u2029");
+    QTest::newRow("empty") << QString() << 0 << 0 << 0 << QString();
+    QTest::newRow("a lone surrogate last")
+        << QStringLiteral("x\n") + QChar(0xD83D) << 0 << 0 << 0 << QString();
+    // Long enough to go to a page from the box; pairs straddle where the
+    // pieces are cut.
+    QString pairs;
+    for (int i = 0; i < 200000; ++i)
+        pairs += i % 997 == 0 ? QStringLiteral("\n") : QStringLiteral("b\U0001F600");
+    QTest::newRow("long, pairs everywhere") << pairs << 0 << 0 << 0 << QString();
+    QTest::newRow("long, edited") << pairs << 70001 << 5000 << 10 << QStringLiteral("\n\n");
+}
+
+// Read a piece at a time, an edited box gives what crlfText gives, no pair
+// is cut, and a long text is hashed as the record hashes it.
+void TestMarkupCommands::readInPiecesAsWhole()
+{
+    QFETCH(QString, text);
+    QFETCH(int, removeAt);
+    QFETCH(int, removed);
+    QFETCH(int, insertAt);
+    QFETCH(QString, inserted);
+    QPlainTextEdit box;
+    box.setPlainText(text);
+    QTextCursor cursor(box.document());
+    cursor.setPosition(removeAt);
+    cursor.setPosition(removeAt + removed, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.setPosition(insertAt);
+    cursor.insertText(inserted);
+
+    const QString whole = crlfText(&box);
+    QString joined;
+    readCrlfText(&box, [&](QStringView piece) {
+        QVERIFY(joined.isEmpty()
+                || !(joined.back().isHighSurrogate() && piece.front().isLowSurrogate()));
+        joined += piece;
+    });
+    QCOMPARE(joined, whole);
+
+    const BoxTexts boxes { { MissionField::Briefing, &box } };
+    QCOMPARE(boxes.fromBox(MissionField::Briefing), whole.size() > RecordDigest::wholeTextLimit);
+    QVERIFY(!boxes.fromBox(MissionField::Notes));
+    if (!boxes.fromBox(MissionField::Briefing))
+        return;
+    QString written;
+    boxes.texts().briefing([&](QStringView piece) { written += piece; });
+    QCOMPARE(written, whole);
+    MissionBrief record;
+    record.briefingText = whole;
+    QVERIFY(boxes.written(MissionBrief()).sameField(record, { MissionField::Briefing }));
+    record.briefingText[3] = u'c';
+    QVERIFY(!boxes.written(MissionBrief()).sameField(record, { MissionField::Briefing }));
+}
+
 #include "tst_markupcommands.moc"
 
 void TestMarkupCommands::crlfTextKeepsEveryBreak_data()

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void freshWindowHoldsStartingRecord();
     void startingPagesWithOnlyANameTyped();
     void pagesCarryTypedValues();
+    void longTextsGoToThePagesWhole();
     void failedCheckShowsFieldAndTabs_data();
     void failedCheckShowsFieldAndTabs();
     void showFieldSelectsItsRange_data();
@@ -96,6 +97,7 @@ private Q_SLOTS:
     void controlsAreNotClipped();
 
 private:
+    void createFilesWrites(const MissionBrief &expected);
 };
 
 void tst_frmMain::initTestCase()
@@ -173,17 +175,39 @@ void tst_frmMain::pagesCarryTypedValues()
     find<QLineEdit>("txtDirectory")->setText(expected.saveFolder);
 
     QCOMPARE(m_window->brief(), expected);
-    QTest::mouseClick(find<QPushButton>("cmdMake"), Qt::LeftButton);
+    createFilesWrites(expected);
+    // The objectives list is left focused with its last objective selected.
+    auto *list = find<QListWidget>("List1");
+    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(list->currentRow(), 1);
+}
 
+// Texts long enough to go to the pages straight from their boxes.
+void tst_frmMain::longTextsGoToThePagesWhole()
+{
+    showWindow();
+    const QString line = QStringLiteral("\u017Elu\u0165ou\u010Dk\u00FD \U0001F600 \u2603<br>\r\n");
+    MissionBrief expected;
+    expected.missionName = QStringLiteral("Long Night");
+    expected.overviewText = line.repeated(20000);
+    expected.notesText = QStringLiteral("Notes");
+    expected.briefingText = line.repeated(30000) + QStringLiteral("end");
+    expected.objectives = { QStringLiteral("Hold") };
+    expected.objectiveCount = QStringLiteral("1");
+    expected.saveFolder = m_folder->path();
+    m_window->setBrief(expected);
+    createFilesWrites(expected);
+}
+
+// "Create Files" succeeds and writes the pages of `expected`.
+void tst_frmMain::createFilesWrites(const MissionBrief &expected)
+{
+    QTest::mouseClick(find<QPushButton>("cmdMake"), Qt::LeftButton);
     QCOMPARE(m_prompter.texts(), QStringList { QStringLiteral("Files Created!") });
     QCOMPARE(readFile(m_folder->filePath(QStringLiteral("overview.html"))),
              overviewPageBytes(expected));
     QCOMPARE(readFile(m_folder->filePath(QStringLiteral("briefing.html"))),
              briefingPageBytes(expected));
-    // The objectives list is left focused with its last objective selected.
-    auto *list = find<QListWidget>("List1");
-    QCOMPARE(QApplication::focusWidget(), list);
-    QCOMPARE(list->currentRow(), 1);
 }
 
 void tst_frmMain::failedCheckShowsFieldAndTabs_data()
