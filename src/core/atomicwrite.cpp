@@ -25,15 +25,16 @@ WriteResult failure(const QString &path, int error, const QFileDevice &file)
 
 } // namespace
 
-WriteResult writeFileAtomicallyWith(const QString &path, const ContentWriter &write,
-                                    bool inPlaceFallback)
+AtomicFile::AtomicFile(const QString &path, const ContentWriter &write, bool inPlaceFallback)
+    : m_file(std::make_unique<QSaveFile>(QDir::fromNativeSeparators(path)))
 {
-    QSaveFile file(QDir::fromNativeSeparators(path));
+    QSaveFile &file = *m_file;
     file.setDirectWriteFallback(inPlaceFallback);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, errno, file);
-
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_written = failure(path, errno, file);
+        return;
+    }
     // A failed write must never be committed: commit() can report success
     // after a short write and put a truncated file in place of the old one.
     errno = 0;
@@ -48,12 +49,31 @@ WriteResult writeFileAtomicallyWith(const QString &path, const ContentWriter &wr
     if (!good) {
         file.cancelWriting();
         file.commit();
-        return failure(path, error, file);
+        m_written = failure(path, error, file);
+        return;
     }
+    startWriteBack(file);
+    m_written = { true, path, {} };
+}
+
+AtomicFile::AtomicFile(AtomicFile &&) noexcept = default;
+AtomicFile &AtomicFile::operator=(AtomicFile &&) noexcept = default;
+AtomicFile::~AtomicFile() = default;
+
+WriteResult AtomicFile::commit()
+{
+    if (!m_written.ok)
+        return m_written;
     errno = 0;
-    if (!file.commit())
-        return failure(path, errno, file);
-    return { true, path, {} };
+    if (!m_file->commit())
+        return failure(m_written.path, errno, *m_file);
+    return m_written;
+}
+
+WriteResult writeFileAtomicallyWith(const QString &path, const ContentWriter &write,
+                                    bool inPlaceFallback)
+{
+    return AtomicFile(path, write, inPlaceFallback).commit();
 }
 
 WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes, bool inPlaceFallback)

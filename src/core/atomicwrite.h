@@ -4,8 +4,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QIODevice;
+class QSaveFile;
 
 // The outcome of writing a file; a default one is a failure.
 struct WriteResult
@@ -29,6 +31,28 @@ using ContentWriter = std::function<bool(QIODevice &file)>;
 // a large file never needs to stand whole in memory.
 [[nodiscard]] WriteResult writeFileAtomicallyWith(const QString &path, const ContentWriter &write,
                                                   bool inPlaceFallback = false);
+
+// The same in two steps: the content is written into a new file beside the
+// one at `path` when made, and the disk starts on it; commit() puts it in
+// place. Dropped without a commit, the new file is removed and the old one
+// left as it was.
+class AtomicFile
+{
+public:
+    AtomicFile(const QString &path, const ContentWriter &write, bool inPlaceFallback = false);
+    AtomicFile(AtomicFile &&) noexcept;
+    AtomicFile &operator=(AtomicFile &&) noexcept;
+    ~AtomicFile();
+
+    // How writing the content went; a failure is final.
+    [[nodiscard]] const WriteResult &written() const { return m_written; }
+    // Puts the file in place once its content is written; else says why not.
+    [[nodiscard]] WriteResult commit();
+
+private:
+    std::unique_ptr<QSaveFile> m_file;
+    WriteResult m_written;
+};
 
 // Asks the system to start putting on the disk what a file being written
 // holds so far, without waiting for it: the sync that ends an atomic write

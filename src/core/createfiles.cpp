@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLocale>
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -110,9 +111,15 @@ CreateFilesOutcome createFiles(const MissionBrief &brief, Prompter &prompter, Pa
         }
     }
 
+    // The briefing is made while the disk takes the overview; the overview
+    // is still put in place first, and the briefing only after it.
     CreateFilesOutcome outcome;
-    for (const auto write : { &writeOverviewPage, &writeBriefingPage }) {
-        const WriteResult written = write(brief, style, texts);
+    std::array<std::optional<AtomicFile>, 2> pages;
+    pages[0].emplace(writePageBeside(Page::Overview, brief, style, texts));
+    if (pages[0]->written().ok)
+        pages[1].emplace(writePageBeside(Page::Briefing, brief, style, texts));
+    for (std::optional<AtomicFile> &file : pages) {
+        const WriteResult written = file->commit();
         if (!written.ok) {
             reportWriteFailure(written, prompter);
             outcome.result = CreateFilesOutcome::Result::WriteFailed;

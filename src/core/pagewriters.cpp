@@ -159,18 +159,6 @@ void makeBriefingPage(PageText &page, const MissionBrief &brief, const LongTexts
     page.lines(pageEnd);
 }
 
-WriteResult writePage(const MissionBrief &brief, const QString &name, PathStyle style,
-                      const LongTexts &texts,
-                      void (*make)(PageText &, const MissionBrief &, const LongTexts &))
-{
-    return writeFileAtomicallyWith(pagePath(brief.saveFolder, name, style),
-                                   [&brief, &texts, make](QIODevice &file) {
-                                       PageText page(file);
-                                       make(page, brief, texts);
-                                       return page.finish();
-                                   });
-}
-
 } // namespace
 
 QByteArray overviewPageBytes(const MissionBrief &brief)
@@ -194,12 +182,27 @@ QByteArray briefingPageBytes(const MissionBrief &brief)
     return page.bytes();
 }
 
+AtomicFile writePageBeside(Page page, const MissionBrief &brief, PathStyle style,
+                           const LongTexts &texts)
+{
+    const bool overview = page == Page::Overview;
+    const auto make = overview ? &makeOverviewPage : &makeBriefingPage;
+    const QString name
+        = overview ? QStringLiteral("overview.html") : QStringLiteral("briefing.html");
+    return AtomicFile(pagePath(brief.saveFolder, name, style),
+                      [&brief, &texts, make](QIODevice &file) {
+                          PageText text(file);
+                          make(text, brief, texts);
+                          return text.finish();
+                      });
+}
+
 WriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style, const LongTexts &texts)
 {
-    return writePage(brief, QStringLiteral("overview.html"), style, texts, &makeOverviewPage);
+    return writePageBeside(Page::Overview, brief, style, texts).commit();
 }
 
 WriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style, const LongTexts &texts)
 {
-    return writePage(brief, QStringLiteral("briefing.html"), style, texts, &makeBriefingPage);
+    return writePageBeside(Page::Briefing, brief, style, texts).commit();
 }

@@ -30,6 +30,14 @@ struct LongTexts
 [[nodiscard]] QByteArray overviewPageBytes(const MissionBrief &brief);
 [[nodiscard]] QByteArray briefingPageBytes(const MissionBrief &brief);
 
+enum class Page { Overview, Briefing };
+
+// Writes a page into a new file beside its own in brief.saveFolder; the
+// page is replaced when the file is committed.
+[[nodiscard]] AtomicFile writePageBeside(Page page, const MissionBrief &brief,
+                                         PathStyle style = nativePathStyle(),
+                                         const LongTexts &texts = {});
+
 // Writes a page into brief.saveFolder. The page is replaced atomically: if
 // anything fails, an existing page is left exactly as it was.
 [[nodiscard]] WriteResult writeOverviewPage(const MissionBrief &brief,
