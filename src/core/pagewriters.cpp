@@ -6,8 +6,13 @@
 
 #include <QDir>
 #include <QIODevice>
+#include <QThread>
 
 #include <cerrno>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
 
 namespace {
 
@@ -16,6 +21,96 @@ namespace {
 constexpr qsizetype pieceSize = 1 << 16;
 // A large page is handed to the disk this many bytes at a time.
 constexpr qsizetype writeBackSize = 1 << 20;
+
+// Writes a large page's pieces to its file on a thread of its own, so that
+// the system copies one piece while the next is being made. A piece's
+// buffer comes back to be filled again.
+class PieceWriter
+{
+public:
+    explicit PieceWriter(QIODevice &file)
+        : m_file(file)
+        , m_thread(QThread::create([this] { run(); }))
+    {
+        m_thread->start();
+    }
+    PieceWriter(const PieceWriter &) = delete;
+    PieceWriter &operator=(const PieceWriter &) = delete;
+    ~PieceWriter() { (void)finish(); }
+
+    // Queues the piece, waiting while two are queued; returns an empty
+    // buffer to fill next.
+    QByteArray put(QByteArray piece)
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_queue.size() < 2; });
+        m_queue.push_back(std::move(piece));
+        QByteArray next;
+        if (!m_spare.empty()) {
+            next = std::move(m_spare.front());
+            m_spare.pop_front();
+        }
+        m_changed.notify_all();
+        return next;
+    }
+
+    // Waits until every piece is written; false when a write fell short,
+    // with errno as that write left it.
+    [[nodiscard]] bool finish()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_closed = true;
+        }
+        m_changed.notify_all();
+        m_thread->wait();
+        errno = m_error;
+        return m_written;
+    }
+
+private:
+    void run()
+    {
+        qsizetype unsynced = 0;
+        for (;;) {
+            QByteArray piece;
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [this] { return !m_queue.empty() || m_closed; });
+                if (m_queue.empty())
+                    return;
+                piece = std::move(m_queue.front());
+                m_queue.pop_front();
+            }
+            m_changed.notify_all();
+            if (m_written) {
+                errno = 0;
+                m_written = m_file.write(piece.constData(), piece.size()) == piece.size();
+                m_error = errno;
+                // The disk starts on the page while the rest is being made.
+                unsynced += piece.size();
+                if (m_written && unsynced >= writeBackSize) {
+                    startWriteBack(m_file);
+                    unsynced = 0;
+                }
+            }
+            piece.resize(0);
+            const std::lock_guard lock(m_mutex);
+            m_spare.push_back(std::move(piece));
+        }
+    }
+
+    QIODevice &m_file;
+    std::unique_ptr<QThread> m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<QByteArray> m_queue;
+    std::deque<QByteArray> m_spare;
+    bool m_closed = false;
+    // The thread's own until finish() has waited for it.
+    bool m_written = true;
+    int m_error = 0;
+};
 
 // Builds a page's bytes directly: the fixed markup is ASCII and is copied as
 // it is, each field is encoded as it is appended. Given a file, it writes the
@@ -81,38 +176,31 @@ public:
     // errno as that write left it.
     [[nodiscard]] bool finish()
     {
-        put();
-        errno = m_error;
-        return m_written;
+        if (m_writer) {
+            if (!m_bytes.isEmpty())
+                (void)m_writer->put(std::move(m_bytes));
+            return m_writer->finish();
+        }
+        errno = 0;
+        const bool written = m_file->write(m_bytes.constData(), m_bytes.size()) == m_bytes.size();
+        return written;
     }
 
 private:
+    // A page that outgrows one piece goes to its file a piece at a time.
     void spill()
     {
-        if (m_file && m_bytes.size() >= pieceSize)
-            put();
-    }
-    void put()
-    {
-        if (m_written && !m_bytes.isEmpty()) {
-            errno = 0;
-            m_written = m_file->write(m_bytes.constData(), m_bytes.size()) == m_bytes.size();
-            m_error = errno;
-            // The disk starts on a large page while the rest is being made.
-            m_unsynced += m_bytes.size();
-            if (m_written && m_unsynced >= writeBackSize) {
-                startWriteBack(*m_file);
-                m_unsynced = 0;
-            }
-        }
-        m_bytes.resize(0);
+        if (!m_file || m_bytes.size() < pieceSize)
+            return;
+        if (!m_writer)
+            m_writer = std::make_unique<PieceWriter>(*m_file);
+        m_bytes = m_writer->put(std::move(m_bytes));
+        m_bytes.reserve(2 * pieceSize);
     }
 
     QIODevice *m_file = nullptr;
     QByteArray m_bytes;
-    qsizetype m_unsynced = 0;
-    bool m_written = true;
-    int m_error = 0;
+    std::unique_ptr<PieceWriter> m_writer;
 };
 
 using namespace PageLayout;

@@ -123,23 +123,29 @@ void TestPageFaults::sizeLimitKeepsOldPage_data()
 {
     QTest::addColumn<bool>("briefing");
     QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("briefingLines");
 
-    QTest::newRow("overview, nothing may be written") << false << 0;
-    QTest::newRow("overview cut part way") << false << 100;
-    QTest::newRow("briefing cut part way") << true << 300;
+    QTest::newRow("overview, nothing may be written") << false << 0 << 0;
+    QTest::newRow("overview cut part way") << false << 100 << 0;
+    QTest::newRow("briefing cut part way") << true << 300 << 0;
+    // Written a piece at a time while the rest is made.
+    QTest::newRow("a large briefing cut part way") << true << 200000 << 10000;
 }
 
 void TestPageFaults::sizeLimitKeepsOldPage()
 {
     QFETCH(bool, briefing);
     QFETCH(int, limit);
+    QFETCH(int, briefingLines);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString page = dir.filePath(briefing ? QStringLiteral("briefing.html")
                                                : QStringLiteral("overview.html"));
     QVERIFY(writeFile(page, oldPage));
-    const MissionBrief brief = namedBrief(dir.path());
+    MissionBrief brief = namedBrief(dir.path());
+    brief.briefingText += QStringLiteral("Hold the \u017Eelezni\u010Dn\u00ED bridge<br>\r\n")
+                              .repeated(briefingLines);
 
     const QByteArray report = runInChild({ rlim_t(limit) }, [&] {
         const WriteResult result = briefing ? writeBriefingPage(brief, PathStyle::Posix)
