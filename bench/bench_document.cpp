@@ -143,16 +143,15 @@ int main(int argc, char **argv)
                     double(overview.size() + briefing.size()) / (1 << 20), runs);
         verdict("Create Files / write+fdatasync", median(creating), median(writing), 2);
         {
+            // What Create Files no longer does: reading every box whole, as
+            // keeping a draft still does.
             frmMain window(prompter, [](double) {});
             window.show();
             window.setBrief(brief);
             timer.start();
-            const MissionBrief record = window.brief();
-            const double built = double(timer.nsecsElapsed()) / 1e6;
-            const QByteArray bytes = overviewPageBytes(record) + briefingPageBytes(record);
-            const double encoded = double(timer.nsecsElapsed()) / 1e6;
-            std::printf("  of which the record %.1f ms, the page bytes %.1f ms\n", built,
-                        encoded - built);
+            (void)window.brief();
+            std::printf("  reading every box whole instead: %.1f ms\n",
+                        double(timer.nsecsElapsed()) / 1e6);
         }
         verdict("open / read+setPlainText", median(opening), median(reading), 3);
     }
