@@ -13,7 +13,6 @@
 #include <initializer_list>
 
 class BoxTexts;
-
 class DraftKeeper;
 class DraftStore;
 class FolderSettings;
