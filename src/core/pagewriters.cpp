@@ -20,7 +20,7 @@ namespace {
 // and a long field is encoded this many characters at a time.
 constexpr qsizetype pieceSize = 1 << 16;
 // A large page is handed to the disk this many bytes at a time.
-constexpr qsizetype writeBackSize = 1 << 20;
+constexpr qsizetype writeBackSize = 1 << 18;
 
 // Writes a large page's pieces to its file on a thread of its own, so that
 // the system copies one piece while the next is being made. A piece's
