@@ -58,11 +58,11 @@ void TextHasher::add(QStringView piece)
         piece = piece.sliced(taken);
         if (m_partial.size() < run)
             return;
-        hash(m_partial);
+        m_hash = qHash(m_partial, m_hash);
         m_partial.resize(0);
     }
     for (; piece.size() >= run; piece = piece.sliced(run))
-        hash(piece.first(run));
+        m_hash = qHash(piece.first(run), m_hash);
     if (!piece.isEmpty()) {
         m_partial.reserve(run);
         m_partial += piece;
@@ -79,11 +79,6 @@ TextDigest TextHasher::digestOf(QStringView text)
     TextHasher hasher;
     hasher.add(text);
     return hasher.digest();
-}
-
-void TextHasher::hash(QStringView full)
-{
-    m_hash = qHash(full, m_hash);
 }
 
 const QList<FieldRef> &recordFields()
@@ -201,11 +196,6 @@ bool MissionDocument::isUnwritten() const
 void MissionDocument::started(const MissionBrief &brief)
 {
     m_start = brief;
-    setRecord(RecordDigest(brief));
-}
-
-void MissionDocument::written(const MissionBrief &brief)
-{
     setRecord(RecordDigest(brief));
 }
 

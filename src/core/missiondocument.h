@@ -43,8 +43,6 @@ private:
     // seeded with the hash of those before it.
     static constexpr qsizetype run = qsizetype(1) << 15;
 
-    void hash(QStringView full);
-
     QString m_partial; // the start of the run not yet hashed
     std::size_t m_hash = 0x51ed270b27a4e1fdULL;
     qsizetype m_size = 0;
@@ -108,9 +106,8 @@ public:
     [[nodiscard]] bool isUnwritten() const;
 
     void started(const MissionBrief &brief);
-    void written(const MissionBrief &brief);
+    // Each takes a digest: a large text is not held beside its box.
     void written(const RecordDigest &record);
-    // Takes the digest, so that the texts can move into the window first.
     void opened(const RecordDigest &record);
     void fieldEdited(FieldRef field);
 

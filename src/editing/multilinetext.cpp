@@ -38,63 +38,7 @@ uint breakBits(const char16_t *text)
 #endif
 }
 
-qsizetype breakCount(const char16_t *text, qsizetype n)
-{
-    qsizetype breaks = 0;
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
-        // Most runs of eight hold no break.
-        for (uint bits = breakBits(text + i); bits != 0; bits &= bits - 1)
-            ++breaks;
-    }
-    breaks /= 2;
-    for (; i < n; ++i)
-        breaks += isBreak(text[i]);
-    return breaks;
-}
-
-// The position of the last break in text[0, end), or -1.
-qsizetype lastBreakBefore(const char16_t *text, qsizetype end)
-{
-    qsizetype i = end;
-    for (; i % 8 != 0; --i) {
-        if (isBreak(text[i - 1]))
-            return i - 1;
-    }
-    for (; i >= 8; i -= 8) {
-        if (const uint bits = breakBits(text + i - 8))
-            return i - 8 + qsizetype(31 - qCountLeadingZeroBits(bits)) / 2;
-    }
-    return -1;
-}
-
 } // namespace
-
-QString crlfText(const QPlainTextEdit *box)
-{
-    // The raw text keeps the no-break spaces the plain text turns into
-    // blanks; its paragraph and line separators are the user's line breaks.
-    // Asking block by block costs a lookup per line, and a second copy of a
-    // large text costs more than moving its lines up within the first.
-    QString text = box->document()->toRawText();
-    const qsizetype n = text.size();
-    const qsizetype breaks = breakCount(reinterpret_cast<const char16_t *>(text.constData()), n);
-    if (breaks == 0)
-        return text;
-    text.resize(n + breaks);
-    auto *units = reinterpret_cast<char16_t *>(text.data());
-    // From the last line to the first, each line moves up by the breaks
-    // before it.
-    for (qsizetype end = n, shift = breaks; shift > 0; --shift) {
-        const qsizetype at = lastBreakBefore(units, end);
-        std::memmove(units + at + 1 + shift, units + at + 1,
-                     std::size_t(end - at - 1) * sizeof(char16_t));
-        units[at + shift - 1] = u'\r';
-        units[at + shift] = u'\n';
-        end = at;
-    }
-    return text;
-}
 
 namespace {
 
@@ -190,6 +134,17 @@ void readCrlfText(const QPlainTextEdit *box, const std::function<void(QStringVie
         left -= size;
     }
     pieces.finish();
+}
+
+// The raw text keeps the no-break spaces the plain text turns into blanks;
+// its paragraph and line separators are the user's line breaks.
+QString crlfText(const QPlainTextEdit *box)
+{
+    const QTextDocument *document = box->document();
+    QString text;
+    text.reserve(document->characterCount() + document->blockCount());
+    readCrlfText(box, [&text](QStringView piece) { text += piece; });
+    return text;
 }
 
 BoxTexts::BoxTexts(std::initializer_list<std::pair<MissionField, const QPlainTextEdit *>> boxes)

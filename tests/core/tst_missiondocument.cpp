@@ -133,7 +133,7 @@ void tst_MissionDocument::editsSinceWriteOrOpen()
         if (step.kind == Step::Edit)
             document.fieldEdited(step.field);
         else if (step.kind == Step::Write)
-            document.written(record = window);
+            document.written(RecordDigest(record = window));
         else if (step.kind == Step::Open)
             document.opened(RecordDigest(record = window));
     }

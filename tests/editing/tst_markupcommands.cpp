@@ -256,7 +256,13 @@ void TestMarkupCommands::readInPiecesAsWhole()
     cursor.setPosition(insertAt);
     cursor.insertText(inserted);
 
-    const QString whole = crlfText(&box);
+    // The raw text with each paragraph or line separator as CR LF.
+    QString whole;
+    for (const QChar c : box.document()->toRawText())
+        whole += c == QChar::ParagraphSeparator || c == QChar::LineSeparator
+            ? QStringLiteral("\r\n")
+            : QString(c);
+    QCOMPARE(crlfText(&box), whole);
     QString joined;
     readCrlfText(&box, [&](QStringView piece) {
         QVERIFY(joined.isEmpty()
