@@ -46,7 +46,11 @@ int main(int argc, char **argv)
     QFile file(ini);
     if (!file.open(QIODevice::WriteOnly))
         return 1;
-    file.write("\"" + QDir::currentPath().toLocal8Bit() + "\"\r\n");
+    // An empty mission folder, as bench/startup.sh gives the program.
+    const QString mission = folder.filePath(QStringLiteral("mission"));
+    if (!QDir().mkdir(mission))
+        return 1;
+    file.write("\"" + mission.toLocal8Bit() + "\"\r\n");
     file.close();
 
     registerFontSubstitutes();

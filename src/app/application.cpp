@@ -1,11 +1,15 @@
 #include "application.h"
 
+#include "builtinpictures.h"
 #include "controls.h"
+#include "mainform.h"
+#include "programstyle.h"
 #include "programversion.h"
+#include "sessionbus.h"
 #include "translations.h"
 
 #include <QApplication>
-#include <QImageReader>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QPixmap>
 
@@ -18,41 +22,55 @@ void setUpApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmark"));
     QApplication::setApplicationVersion(programVersion());
     installTranslations(QCoreApplication::instance(), QLocale::system());
+    // The menu bar stays in the window, above the form. Asking the desktop
+    // whether it shows menus of its own would cost a round trip on the session
+    // bus (and start a bus where none runs) before the window appears.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle(new ProgramStyle);
     useDialogFont();
 }
 
 StartupLoader::StartupLoader()
-    : m_thread(QThread::create([this] { load(); }))
+    // Qt's font database, read from every installed font the first time any
+    // text is measured: the window's first label waits for it only if it is
+    // not done by then.
+    : m_fonts(QThread::create([] { static_cast<void>(QFontDatabase::families()); }))
+    , m_files(QThread::create([this] { load(); }))
 {
-    m_thread->start();
+    m_fonts->start();
+    m_files->start();
 }
 
 StartupLoader::~StartupLoader()
 {
-    m_thread->wait();
+    m_fonts->wait();
+    m_files->wait();
 }
+
+namespace {
+
+// Title bars and task bars show no more than 64 pixels; launchers take the
+// larger pictures from the installed theme icons.
+QStringList windowIconPictures()
+{
+    QStringList resources;
+    for (int size : { 16, 32, 48, 64 })
+        resources.append(QStringLiteral(":/icons/quillmark-%1.png").arg(size));
+    return resources;
+}
+
+} // namespace
 
 void StartupLoader::load()
 {
-    // The window's menu bar asks for its first icon by name, which has every
-    // picture format plugin loaded and asked about it; shared by every
-    // thread, they are loaded here first, while the window is being built.
-    (void)QImageReader(QStringLiteral(":/icons/scroll.png")).format();
-    // Title bars and task bars show no more than 64 pixels; launchers take
-    // the larger pictures from the installed theme icons. They are read as
-    // PNG outright, which asks no plugin.
-    for (int size : { 16, 32, 48, 64 }) {
-        QImageReader reader(QStringLiteral(":/icons/quillmark-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        m_icon.append(reader.read());
-    }
+    connectSessionBus();
+    decodeBuiltInPictures(MainForm::pictures() + windowIconPictures());
 }
 
 QIcon StartupLoader::windowIcon()
 {
-    m_thread->wait();
     QIcon icon;
-    for (const QImage &picture : std::as_const(m_icon))
-        icon.addPixmap(QPixmap::fromImage(picture));
+    for (const QString &resource : windowIconPictures())
+        icon.addPixmap(QPixmap::fromImage(builtInPicture(resource)));
     return icon;
 }

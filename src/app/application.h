@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QImage>
-#include <QList>
 #include <QThread>
 
 #include <memory>
@@ -11,9 +9,9 @@
 // version, the pictures it ships and its dialog font.
 void setUpApplication();
 
-// What the first window needs from files, read on a second thread while the
-// window is built: the program's icon, and the picture format plugins, which
-// every thread shares once loaded.
+// What the first window needs, made ready on a second thread while the window
+// is built: the session bus connection, the font database, the pictures it
+// shows and the program's icon.
 class StartupLoader
 {
 public:
@@ -22,14 +20,14 @@ public:
     StartupLoader(const StartupLoader &) = delete;
     StartupLoader &operator=(const StartupLoader &) = delete;
 
-    // Waits for the thread; the pixmaps are made here, on the GUI thread.
-    [[nodiscard]] QIcon windowIcon();
+    // The pixmaps are made here, on the GUI thread.
+    [[nodiscard]] static QIcon windowIcon();
 
 private:
     void load();
 
-    QList<QImage> m_icon;
-    // A thread Qt starts: on Windows, a plugin loaded from a thread it did
+    // Threads Qt starts: on Windows, a plugin loaded from a thread it did
     // not start crashed 5 of 14 starts under Wine.
-    std::unique_ptr<QThread> m_thread;
+    std::unique_ptr<QThread> m_fonts;
+    std::unique_ptr<QThread> m_files;
 };

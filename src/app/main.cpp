@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
     DraftStore drafts(draftsLocation());
     RecentMissions recent(programConfigFile());
     frmMain window(prompter);
-    QApplication::setWindowIcon(loader.windowIcon());
+    QApplication::setWindowIcon(StartupLoader::windowIcon());
     const QString iniPath = settingsFileLocation(QCoreApplication::applicationDirPath());
     QString error;
     if (!window.load(iniPath, &error)) {

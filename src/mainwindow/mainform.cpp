@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "builtinpictures.h"
 #include "clickablelabel.h"
 #include "controls.h"
 #include "drivelist.h"
@@ -113,6 +114,13 @@ QWidget *tabPage(QTabWidget *tabs, const QString &caption)
 
 } // namespace
 
+QStringList MainForm::pictures()
+{
+    return QStringList { QStringLiteral(":/icons/quillmark-32.png"),
+                         QStringLiteral(":/icons/scroll.png") }
+    + FolderList::pictures();
+}
+
 void MainForm::setupForm(QWidget *client)
 {
     m_tabStyle = new CompactTabStyle;
@@ -131,10 +139,10 @@ void MainForm::setupForm(QWidget *client)
 
     Image1 = named(new ImageBox(client), "Image1");
     Image1->setStretch(true);
-    Image1->setImage(QImage(QStringLiteral(":/icons/quillmark-32.png")));
+    Image1->setImage(builtInPicture(QStringLiteral(":/icons/quillmark-32.png")));
     Image2 = named(new ImageBox(client), "Image2");
     Image2->setStretch(true);
-    Image2->setImage(QImage(QStringLiteral(":/icons/scroll.png")));
+    Image2->setImage(builtInPicture(QStringLiteral(":/icons/scroll.png")));
 
     SSTab1 = tabWidget("SSTab1", client, m_tabStyle);
     QWidget *overview = tabPage(SSTab1, QCoreApplication::translate("frmMain", "Overview"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <array>
 
 class ClickableLabel;
@@ -23,6 +25,10 @@ class QWidget;
 // own private members; the form holds no behaviour and no values.
 class MainForm
 {
+public:
+    // The resources of the pictures the form shows.
+    [[nodiscard]] static QStringList pictures();
+
 protected:
     void setupForm(QWidget *client);
 

@@ -1,26 +1,38 @@
 #include "controls.h"
 
+#include "installedfonts.h"
+
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QFontDatabase>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
+
+#include <algorithm>
 
 // A family this platform lacks is named by its first installed substitute.
 // Asked for by its own name, Qt would first have fontconfig sort every face
 // as a fallback for it before trying the substitutes, once per font size and
 // weight, which was a sixth of start-up.
+// Asked once per family; windows are built on the GUI thread only.
+static bool installed(const QString &family)
+{
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(family);
+    if (found != known.cend())
+        return *found;
+    const bool answer = fontFamilyInstalled(family);
+    known.insert(family, answer);
+    return answer;
+}
+
 static QString installedFamily(const QString &family)
 {
-    static const QStringList installed = QFontDatabase::families();
-    if (installed.contains(family, Qt::CaseInsensitive))
+    if (installed(family))
         return family;
     const QStringList substitutes = QFont::substitutes(family);
-    for (const QString &substitute : substitutes) {
-        if (installed.contains(substitute, Qt::CaseInsensitive))
-            return substitute;
-    }
-    return family;
+    const auto found = std::find_if(substitutes.cbegin(), substitutes.cend(), installed);
+    return found != substitutes.cend() ? *found : family;
 }
 
 QFont namedFont(const QString &family, double pointSize, QFont::Weight weight)

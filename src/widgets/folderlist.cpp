@@ -1,8 +1,11 @@
 #include "folderlist.h"
 
+#include "builtinpictures.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -34,18 +37,27 @@ public:
     }
 };
 
+QString folderPicture(const char *name, int size)
+{
+    return QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
+        .arg(QLatin1String(name))
+        .arg(size);
+}
+
+constexpr int folderPictureSizes[] = { 16, 32 };
+
 // The classic list's folder pictures, Qt's own. The style would first look
 // for them in the desktop's icon theme: thousands of file lookups per list
 // at start-up, where the theme usually has none and the same pictures follow.
 QIcon classicFolderIcon(const QWidget *list, const char *name, QStyle::StandardPixmap fallback)
 {
     QIcon icon;
-    for (int size : { 16, 32 })
-        icon.addFile(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
-                         .arg(QLatin1String(name))
-                         .arg(size),
-                     QSize(size, size));
-    return icon.availableSizes().isEmpty() ? list->style()->standardIcon(fallback) : icon;
+    for (int size : folderPictureSizes) {
+        const QImage picture = builtInPicture(folderPicture(name, size));
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
+    return icon.isNull() ? list->style()->standardIcon(fallback) : icon;
 }
 
 QString cleanFolder(const QString &folder)
@@ -54,6 +66,16 @@ QString cleanFolder(const QString &folder)
 }
 
 } // namespace
+
+QStringList FolderList::pictures()
+{
+    QStringList resources;
+    for (const char *name : { "diropen", "dirclosed" }) {
+        for (int size : folderPictureSizes)
+            resources.append(folderPicture(name, size));
+    }
+    return resources;
+}
 
 FolderList::FolderList(QWidget *parent)
     : QListWidget(parent)

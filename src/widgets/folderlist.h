@@ -13,6 +13,9 @@ class FolderList : public QListWidget
 public:
     explicit FolderList(QWidget *parent = nullptr);
 
+    // The resources of the pictures every folder list shows.
+    [[nodiscard]] static QStringList pictures();
+
     // The current folder, in native form, without a trailing separator except
     // at a root.
     [[nodiscard]] QString path() const { return m_path; }

@@ -1,0 +1,28 @@
+#include "programstyle.h"
+
+#include "builtinpictures.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QWidget>
+
+QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
+                                 const QWidget *widget) const
+{
+    if (standardIcon == SP_ToolBarHorizontalExtensionButton) {
+        const bool rtl = (widget ? widget->layoutDirection() : QGuiApplication::layoutDirection())
+            == Qt::RightToLeft;
+        QIcon icon;
+        for (int size : { 8, 16, 32 }) {
+            const QImage picture = builtInPicture(
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
+                    .arg(rtl ? QStringLiteral("rtl-") : QString())
+                    .arg(size));
+            if (!picture.isNull())
+                icon.addPixmap(QPixmap::fromImage(picture));
+        }
+        if (!icon.isNull())
+            return icon;
+    }
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
+}
