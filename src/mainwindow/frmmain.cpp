@@ -188,9 +188,9 @@ void frmMain::wireDocument()
 
 void frmMain::setBrief(MissionBrief b)
 {
-    txtMission->setText(b.missionName);
+    setLineText(txtMission, b.missionName);
     setCrlfText(txtOverview, std::move(b.overviewText));
-    Text1->setText(b.pictureSource);
+    setLineText(Text1, b.pictureSource);
     setSizeBoxText(txtPicWidth, b.pictureWidth);
     setSizeBoxText(txtPicHeight, b.pictureHeight);
     setCrlfText(txtHeader, std::move(b.notesText));
@@ -199,10 +199,10 @@ void frmMain::setBrief(MissionBrief b)
     List1->addItems(b.objectives);
     Label16->setText(QString::number(List1->count()));
     for (std::size_t i = 0; i < b.endings.size(); ++i) {
-        txtEndHeader[i]->setText(b.endings[i].header);
-        txtEndBody[i]->setText(b.endings[i].description);
+        setLineText(txtEndHeader[i], b.endings[i].header);
+        setLineText(txtEndBody[i], b.endings[i].description);
     }
-    txtDirectory->setText(b.saveFolder);
+    setLineText(txtDirectory, b.saveFolder);
 }
 
 void frmMain::createFiles()

@@ -1,6 +1,7 @@
 #include "picturesizeboxes.h"
 
 #include "clickablelabel.h"
+#include "controls.h"
 #include "frmwarning.h"
 #include "numbertest.h"
 #include "prompter.h"
@@ -94,7 +95,7 @@ void setSizeBoxText(QLineEdit *box, const QString &text)
 {
     if (text.size() > box->maxLength())
         box->setMaxLength(int(text.size()));
-    box->setText(text);
+    setLineText(box, text);
 }
 
 frmWarning *PictureSizeBoxes::warningWindow() const

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 
 #include <algorithm>
@@ -80,6 +81,15 @@ QLabel *captionLabel(QWidget *parent, const char *name, const QString &text)
     auto *label = named(new QLabel(text, parent), name);
     label->setAccessibleName(text);
     return label;
+}
+
+void setLineText(QLineEdit *box, const QString &text)
+{
+    if (box->text() == text && box->cursorPosition() == text.size() && !box->hasSelectedText()
+        && !box->isUndoAvailable() && !box->isRedoAvailable() && !box->isModified()
+        && !box->hasFocus())
+        return;
+    box->setText(text);
 }
 
 void setTextColor(QWidget *widget, const QColor &color)

@@ -7,6 +7,7 @@
 
 class QColor;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QObject;
 class QWidget;
@@ -34,6 +35,10 @@ void describe(QWidget *widget, const QString &accessibleName, const QString &tip
 // A label whose caption is also its accessible name.
 [[nodiscard]] QLabel *captionLabel(QWidget *parent, const char *name, const QString &text);
 void setTextColor(QWidget *widget, const QColor &color);
+// As box->setText(text), but without laying the box out again when that
+// would change nothing: the same text, the cursor at its end, no selection,
+// nothing to undo or redo, not modified and not being typed in.
+void setLineText(QLineEdit *box, const QString &text);
 
 // Calls changed whenever the list's items change in any way, while context
 // lives: no one signal of the list's model tells them all.
