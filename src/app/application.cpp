@@ -2,6 +2,7 @@
 
 #include "builtinpictures.h"
 #include "controls.h"
+#include "drivelist.h"
 #include "mainform.h"
 #include "programstyle.h"
 #include "programversion.h"
@@ -65,6 +66,7 @@ void StartupLoader::load()
 {
     connectSessionBus();
     decodeBuiltInPictures(MainForm::pictures() + windowIconPictures());
+    DriveList::readDrivesAhead();
 }
 
 QIcon StartupLoader::windowIcon()

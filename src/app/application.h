@@ -11,7 +11,7 @@ void setUpApplication();
 
 // What the first window needs, made ready on a second thread while the window
 // is built: the session bus connection, the font database, the pictures it
-// shows and the program's icon.
+// shows, the program's icon and the drives.
 class StartupLoader
 {
 public:

@@ -1,32 +1,70 @@
 #include "drivelist.h"
 
 #include <QDir>
+#include <QMutex>
 #include <QStorageInfo>
+
+#include <optional>
+
+namespace {
+
+struct Drives
+{
+    QStringList roots;
+    QString working; // the root of the working folder's volume
+};
+
+Drives mountedDrives()
+{
+    Drives drives;
+    const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
+    for (const QStorageInfo &volume : volumes) {
+        if (!volume.isValid())
+            continue;
+        const QString root = QDir::toNativeSeparators(volume.rootPath());
+        if (!drives.roots.contains(root))
+            drives.roots.append(root);
+    }
+    drives.roots.sort(Qt::CaseInsensitive);
+    drives.working = QDir::toNativeSeparators(QStorageInfo(QDir::currentPath()).rootPath());
+    return drives;
+}
+
+// Drives read ahead for the first list made; none once a list has been made.
+QMutex aheadMutex;
+std::optional<Drives> aheadDrives;
+bool listMade = false;
+
+} // namespace
+
+void DriveList::readDrivesAhead()
+{
+    Drives drives = mountedDrives();
+    const QMutexLocker lock(&aheadMutex);
+    if (!listMade)
+        aheadDrives = std::move(drives);
+}
 
 DriveList::DriveList(QWidget *parent)
     : QComboBox(parent)
 {
     setEditable(false);
     connect(this, &QComboBox::activated, this, &DriveList::picked);
-    refresh();
-    const QString working = QDir::toNativeSeparators(QStorageInfo(QDir::currentPath()).rootPath());
-    if (!setDrive(working) && count() > 0)
+    std::optional<Drives> ahead;
+    {
+        const QMutexLocker lock(&aheadMutex);
+        listMade = true;
+        ahead.swap(aheadDrives);
+    }
+    const Drives drives = ahead ? *std::move(ahead) : mountedDrives();
+    setDrives(drives.roots);
+    if (!setDrive(drives.working) && count() > 0)
         setDrive(itemData(0).toString());
 }
 
 void DriveList::refresh()
 {
-    QStringList roots;
-    const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
-    for (const QStorageInfo &volume : volumes) {
-        if (!volume.isValid())
-            continue;
-        const QString root = QDir::toNativeSeparators(volume.rootPath());
-        if (!roots.contains(root))
-            roots.append(root);
-    }
-    roots.sort(Qt::CaseInsensitive);
-    setDrives(roots);
+    setDrives(mountedDrives().roots);
 }
 
 void DriveList::setDrives(const QStringList &roots)

@@ -17,6 +17,9 @@ public:
     // Lists these roots instead of the mounted volumes (kept in the given order).
     void setDrives(const QStringList &roots);
     void refresh();
+    // Reads the drives on the calling thread for the first list made, which
+    // then need not read them itself.
+    static void readDrivesAhead();
 
 Q_SIGNALS:
     // The user picked another drive.

@@ -10,6 +10,9 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <memory>
 
 namespace {
 
@@ -35,6 +38,8 @@ class TestFolderLists : public QObject
 
 private Q_SLOTS:
     void initTestCase();
+    // Before any other test makes a drive list.
+    void firstDriveListTakesDrivesReadAhead();
     void folderListShowsChainThenSubfolders();
     void setPathRefusesNonFolders_data();
     void setPathRefusesNonFolders();
@@ -67,6 +72,20 @@ void TestFolderLists::initTestCase()
         QFile f(m_root + QLatin1Char('/') + QLatin1String(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
+}
+
+void TestFolderLists::firstDriveListTakesDrivesReadAhead()
+{
+    const std::unique_ptr<QThread> ahead(QThread::create(&DriveList::readDrivesAhead));
+    ahead->start();
+    ahead->wait();
+    const DriveList first;
+    const DriveList readItself;
+    QVERIFY(readItself.count() > 0);
+    QCOMPARE(first.count(), readItself.count());
+    for (int i = 0; i < first.count(); ++i)
+        QCOMPARE(first.itemText(i), readItself.itemText(i));
+    QCOMPARE(first.drive(), readItself.drive());
 }
 
 void TestFolderLists::folderListShowsChainThenSubfolders()
