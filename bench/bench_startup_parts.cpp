@@ -1,7 +1,7 @@
 // Where start-up time goes: the main window's construction, its load handler
 // and its first show, each timed on its own.
 
-#include "controls.h"
+#include "application.h"
 #include "frmmain.h"
 #include "prompter.h"
 
@@ -53,7 +53,7 @@ int main(int argc, char **argv)
     file.write("\"" + mission.toLocal8Bit() + "\"\r\n");
     file.close();
 
-    registerFontSubstitutes();
+    setUpApplication();
     SilentPrompter prompter;
     frmMain window(prompter);
     const double constructMs = ms(timer);

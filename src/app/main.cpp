@@ -18,7 +18,9 @@
 
 #ifdef QUILLMARK_FONTCONFIG
 #include <fontconfig/fontconfig.h>
+#include <sys/resource.h>
 #include <thread>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -56,8 +58,13 @@ int main(int argc, char *argv[])
     // Reading the font configuration takes about two thirds as long as
     // connecting to the display, and nothing needs fonts before that is done:
     // the two are done side by side. The configuration is the process's own,
-    // so Qt finds it loaded.
-    std::thread fontConfiguration([] { FcInit(); });
+    // so Qt finds it loaded. It is read at the lowest priority: the display
+    // server answering the connection and the thread making it go first, and
+    // the reading still ends before the connection is made.
+    std::thread fontConfiguration([] {
+        setpriority(PRIO_PROCESS, gettid(), 19);
+        FcInit();
+    });
     QApplication app(argc, argv);
     fontConfiguration.join();
 #else
