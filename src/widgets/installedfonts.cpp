@@ -13,8 +13,9 @@
 bool fontFamilyInstalled(const QString &family)
 {
     // Qt's font database names fontconfig's three generic families too.
-    for (const char *generic : { "Serif", "Sans Serif", "Monospace" }) {
-        if (family.compare(QLatin1String(generic), Qt::CaseInsensitive) == 0)
+    for (const QLatin1String generic :
+         { QLatin1String("Serif"), QLatin1String("Sans Serif"), QLatin1String("Monospace") }) {
+        if (family.compare(generic, Qt::CaseInsensitive) == 0)
             return true;
     }
     // fontconfig compares family names without regard to case, as Qt does.
