@@ -6,12 +6,12 @@
 #include <memory>
 
 // What the program sets up once, before its first window: its name and
-// version, the pictures it ships and its dialog font.
+// version, the pictures it ships, its style and its dialog font.
 void setUpApplication();
 
-// What the first window needs, made ready on a second thread while the window
-// is built: the session bus connection, the font database, the pictures it
-// shows, the program's icon and the drives.
+// What the first window needs, made ready on two threads while the window is
+// built: Qt's font database on one; the session bus connection, the pictures
+// the window shows, the program's icon and the drives on the other.
 class StartupLoader
 {
 public:

@@ -11,10 +11,6 @@
 
 #include <algorithm>
 
-// A family this platform lacks is named by its first installed substitute.
-// Asked for by its own name, Qt would first have fontconfig sort every face
-// as a fallback for it before trying the substitutes, once per font size and
-// weight, which was a sixth of start-up.
 // Asked once per family; windows are built on the GUI thread only.
 static bool installed(const QString &family)
 {
@@ -27,6 +23,10 @@ static bool installed(const QString &family)
     return answer;
 }
 
+// A family this platform lacks is named by its first installed substitute.
+// Asked for by its own name, Qt would first have fontconfig sort every face
+// as a fallback for it before trying the substitutes, once per font size and
+// weight, which was a sixth of start-up.
 static QString installedFamily(const QString &family)
 {
     if (installed(family))
