@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLocale>
-#include <QPixmap>
 
 void setUpApplication()
 {
@@ -71,8 +70,5 @@ void StartupLoader::load()
 
 QIcon StartupLoader::windowIcon()
 {
-    QIcon icon;
-    for (const QString &resource : windowIconPictures())
-        icon.addPixmap(QPixmap::fromImage(builtInPicture(resource)));
-    return icon;
+    return builtInIcon(windowIconPictures());
 }

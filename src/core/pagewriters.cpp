@@ -285,12 +285,12 @@ AtomicFile writePageBeside(Page page, const MissionBrief &brief, PathStyle style
                       });
 }
 
-WriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style, const LongTexts &texts)
+WriteResult writeOverviewPage(const MissionBrief &brief, PathStyle style)
 {
-    return writePageBeside(Page::Overview, brief, style, texts).commit();
+    return writePageBeside(Page::Overview, brief, style).commit();
 }
 
-WriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style, const LongTexts &texts)
+WriteResult writeBriefingPage(const MissionBrief &brief, PathStyle style)
 {
-    return writePageBeside(Page::Briefing, brief, style, texts).commit();
+    return writePageBeside(Page::Briefing, brief, style).commit();
 }

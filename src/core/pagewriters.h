@@ -41,8 +41,6 @@ enum class Page { Overview, Briefing };
 // Writes a page into brief.saveFolder. The page is replaced atomically: if
 // anything fails, an existing page is left exactly as it was.
 [[nodiscard]] WriteResult writeOverviewPage(const MissionBrief &brief,
-                                            PathStyle style = nativePathStyle(),
-                                            const LongTexts &texts = {});
+                                            PathStyle style = nativePathStyle());
 [[nodiscard]] WriteResult writeBriefingPage(const MissionBrief &brief,
-                                            PathStyle style = nativePathStyle(),
-                                            const LongTexts &texts = {});
+                                            PathStyle style = nativePathStyle());

@@ -38,10 +38,6 @@ uint breakBits(const char16_t *text)
 #endif
 }
 
-} // namespace
-
-namespace {
-
 // Hands raw text on as crlfText would give it, each line break as CR LF,
 // in pieces of a fixed size: a document's own pieces are often a line
 // each. A piece never ends in a high surrogate, which goes on with the next.

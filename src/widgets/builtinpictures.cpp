@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QImageReader>
 #include <QMutex>
+#include <QPixmap>
 
 namespace {
 
@@ -43,4 +44,15 @@ void decodeBuiltInPictures(const QStringList &resources)
         const QMutexLocker lock(&pictureMutex);
         (void)decodeLocked(resource);
     }
+}
+
+QIcon builtInIcon(const QStringList &resources)
+{
+    QIcon icon;
+    for (const QString &resource : resources) {
+        const QImage picture = builtInPicture(resource);
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
+    return icon;
 }

@@ -62,11 +62,6 @@ DriveList::DriveList(QWidget *parent)
         setDrive(itemData(0).toString());
 }
 
-void DriveList::refresh()
-{
-    setDrives(mountedDrives().roots);
-}
-
 void DriveList::setDrives(const QStringList &roots)
 {
     const QString previous = m_drive;

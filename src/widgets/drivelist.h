@@ -16,7 +16,6 @@ public:
     bool setDrive(const QString &root);
     // Lists these roots instead of the mounted volumes (kept in the given order).
     void setDrives(const QStringList &roots);
-    void refresh();
     // Reads the drives on the calling thread for the first list made, which
     // then need not read them itself.
     static void readDrivesAhead();

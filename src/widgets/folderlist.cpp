@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QPixmap>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -51,12 +50,10 @@ constexpr int folderPictureSizes[] = { 16, 32 };
 // at start-up, where the theme usually has none and the same pictures follow.
 QIcon classicFolderIcon(const QWidget *list, const char *name, QStyle::StandardPixmap fallback)
 {
-    QIcon icon;
-    for (int size : folderPictureSizes) {
-        const QImage picture = builtInPicture(folderPicture(name, size));
-        if (!picture.isNull())
-            icon.addPixmap(QPixmap::fromImage(picture));
-    }
+    QStringList resources;
+    for (int size : folderPictureSizes)
+        resources.append(folderPicture(name, size));
+    const QIcon icon = builtInIcon(resources);
     return icon.isNull() ? list->style()->standardIcon(fallback) : icon;
 }
 

@@ -3,7 +3,6 @@
 #include "builtinpictures.h"
 
 #include <QGuiApplication>
-#include <QPixmap>
 #include <QWidget>
 
 QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
@@ -12,15 +11,13 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
     if (standardIcon == SP_ToolBarHorizontalExtensionButton) {
         const bool rtl = (widget ? widget->layoutDirection() : QGuiApplication::layoutDirection())
             == Qt::RightToLeft;
-        QIcon icon;
-        for (int size : { 8, 16, 32 }) {
-            const QImage picture = builtInPicture(
+        QStringList resources;
+        for (int size : { 8, 16, 32 })
+            resources.append(
                 QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
                     .arg(rtl ? QStringLiteral("rtl-") : QString())
                     .arg(size));
-            if (!picture.isNull())
-                icon.addPixmap(QPixmap::fromImage(picture));
-        }
+        const QIcon icon = builtInIcon(resources);
         if (!icon.isNull())
             return icon;
     }
