@@ -3,7 +3,57 @@
 #include "builtinpictures.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QWidget>
+
+namespace {
+
+// The arrow is drawn only when a menu bar is too narrow for its menus, which
+// the program's fixed-size windows never are: its pictures are decoded when
+// it is first drawn, not while the menu bar is made.
+class DecodedWhenDrawn : public QIconEngine
+{
+public:
+    explicit DecodedWhenDrawn(QStringList resources)
+        : m_resources(std::move(resources))
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    [[nodiscard]] QIconEngine *clone() const override { return new DecodedWhenDrawn(*this); }
+
+private:
+    const QIcon &icon()
+    {
+        if (!m_decoded) {
+            m_icon = builtInIcon(m_resources);
+            m_decoded = true;
+        }
+        return m_icon;
+    }
+
+    QStringList m_resources;
+    QIcon m_icon;
+    bool m_decoded = false;
+};
+
+} // namespace
 
 QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                                  const QWidget *widget) const
@@ -17,9 +67,7 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
                 QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
                     .arg(rtl ? QStringLiteral("rtl-") : QString())
                     .arg(size));
-        const QIcon icon = builtInIcon(resources);
-        if (!icon.isNull())
-            return icon;
+        return QIcon(new DecodedWhenDrawn(resources));
     }
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }

@@ -7,6 +7,7 @@
 // fit. Every menu bar makes that button, shown or not, and the style would
 // look for its picture in the desktop's icon theme and then have every
 // picture format plugin loaded to read Qt's own, before the window appears.
+// Here the picture is read when the arrow is first drawn.
 class ProgramStyle : public QProxyStyle
 {
 public:
