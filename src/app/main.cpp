@@ -1,5 +1,6 @@
 #include "application.h"
 #include "commandline.h"
+#include "displayplugin.h"
 #include "draftstore.h"
 #include "frmmain.h"
 #include "messageboxprompter.h"
@@ -55,6 +56,8 @@ int main(int argc, char *argv[])
         return answerWithoutWindow(argc, argv);
 
 #ifdef QUILLMARK_FONTCONFIG
+    // Before any second thread runs; see displayplugin.h.
+    loadDisplayPluginAhead(arguments);
     // Reading the font configuration takes about two thirds as long as
     // connecting to the display, and nothing needs fonts before that is done:
     // the two are done side by side. The configuration is the process's own,
