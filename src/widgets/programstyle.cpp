@@ -2,6 +2,7 @@
 
 #include "builtinpictures.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QWidget>
@@ -67,7 +68,9 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
                 QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
                     .arg(rtl ? QStringLiteral("rtl-") : QString())
                     .arg(size));
-        return QIcon(new DecodedWhenDrawn(resources));
+        // Qt's resources are its own; should a later Qt move them, its style decides.
+        if (QFile::exists(resources.constFirst()))
+            return QIcon(new DecodedWhenDrawn(resources));
     }
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }

@@ -2,6 +2,7 @@
 #include "controls.h"
 #include "folderlist.h"
 #include "installedfonts.h"
+#include "programstyle.h"
 
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void setLineTextActsAsSetText();
     void fontFamilyInstalledAgreesWithQt();
     void builtInPicturesDecodeOnceAcrossThreads();
+    void extensionArrowIsQtsOwn();
 };
 
 void TestControls::setLineTextActsAsSetText_data()
@@ -106,6 +108,19 @@ void TestControls::builtInPicturesDecodeOnceAcrossThreads()
     for (const QString &resource : resources)
         QCOMPARE(builtInPicture(resource).cacheKey(), builtInPicture(resource).cacheKey());
     QVERIFY(builtInPicture(QStringLiteral(":/no/such/picture.png")).isNull());
+}
+
+// The arrow of a menu bar too narrow for its menus, in the three sizes Qt ships.
+void TestControls::extensionArrowIsQtsOwn()
+{
+    const ProgramStyle style;
+    const QIcon arrow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!arrow.isNull());
+    QCOMPARE(arrow.availableSizes().size(), 3);
+    const QImage shipped(
+        QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-16.png"));
+    QCOMPARE(arrow.pixmap(shipped.size()).toImage().convertToFormat(QImage::Format_ARGB32),
+             shipped.convertToFormat(QImage::Format_ARGB32));
 }
 
 QTEST_MAIN(TestControls)
