@@ -36,24 +36,23 @@ public:
     }
 };
 
-QString folderPicture(const char *name, int size)
+// The resources of one folder picture in its two sizes.
+QStringList folderPictures(const char *name)
 {
-    return QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
-        .arg(QLatin1String(name))
-        .arg(size);
+    QStringList resources;
+    for (int size : { 16, 32 })
+        resources.append(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
+                             .arg(QLatin1String(name))
+                             .arg(size));
+    return resources;
 }
-
-constexpr int folderPictureSizes[] = { 16, 32 };
 
 // The classic list's folder pictures, Qt's own. The style would first look
 // for them in the desktop's icon theme: thousands of file lookups per list
 // at start-up, where the theme usually has none and the same pictures follow.
 QIcon classicFolderIcon(const QWidget *list, const char *name, QStyle::StandardPixmap fallback)
 {
-    QStringList resources;
-    for (int size : folderPictureSizes)
-        resources.append(folderPicture(name, size));
-    const QIcon icon = builtInIcon(resources);
+    const QIcon icon = builtInIcon(folderPictures(name));
     return icon.isNull() ? list->style()->standardIcon(fallback) : icon;
 }
 
@@ -66,12 +65,7 @@ QString cleanFolder(const QString &folder)
 
 QStringList FolderList::pictures()
 {
-    QStringList resources;
-    for (const char *name : { "diropen", "dirclosed" }) {
-        for (int size : folderPictureSizes)
-            resources.append(folderPicture(name, size));
-    }
-    return resources;
+    return folderPictures("diropen") + folderPictures("dirclosed");
 }
 
 FolderList::FolderList(QWidget *parent)
