@@ -7,6 +7,7 @@
 #include "missioncheck.h"
 #include "recentmissions.h"
 #include "settingslocation.h"
+#include "startupheap.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -55,8 +56,9 @@ int main(int argc, char *argv[])
     if (parseCommandLine(arguments).action != CommandLine::Action::Open)
         return answerWithoutWindow(argc, argv);
 
+    // Before any second thread runs; see startupheap.h and displayplugin.h.
+    growHeapIntoHugePages();
 #ifdef QUILLMARK_FONTCONFIG
-    // Before any second thread runs; see displayplugin.h.
     loadDisplayPluginAhead(arguments);
     // Reading the font configuration takes about two thirds as long as
     // connecting to the display, and nothing needs fonts before that is done:
