@@ -68,8 +68,9 @@ HugePageRange growHeapIntoHugePages()
         std::free(held.at(i));
     if (!filler)
         return {};
-    // The filler is kept for good. Of its pages only those the top had
-    // touched take memory, the first above the break only its size word.
+    // The filler is kept for good. It takes no memory but the pages the top
+    // had touched and the one below the boundary, where glibc writes the size
+    // of the new top.
     static void *const keptFiller = filler;
     Q_UNUSED(keptFiller);
     char *const grownBreak = static_cast<char *>(sbrk(0));

@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 #if defined(Q_OS_LINUX) && defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
