@@ -1,16 +1,5 @@
 #include "startupheap.h"
 
-#include <QtGlobal>
-
-#if defined(Q_OS_LINUX) && defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
-#define QUILLMARK_HUGE_HEAP
-#endif
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#undef QUILLMARK_HUGE_HEAP
-#endif
-#endif
-
 #ifdef QUILLMARK_HUGE_HEAP
 #include <array>
 #include <cstdint>

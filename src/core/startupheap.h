@@ -1,6 +1,18 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
+
+// glibc's own heap, where no sanitizer replaces it.
+#if defined(Q_OS_LINUX) && defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+#define QUILLMARK_HUGE_HEAP
+#endif
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#undef QUILLMARK_HUGE_HEAP
+#endif
+#endif
 
 // The main heap, grown ahead into a range the kernel may back with huge pages.
 //

@@ -7,6 +7,8 @@
 #include <QIconEngine>
 #include <QWidget>
 
+#include <optional>
+
 namespace {
 
 // The arrow is drawn only when a menu bar is too narrow for its menus, which
@@ -42,16 +44,13 @@ public:
 private:
     const QIcon &icon()
     {
-        if (!m_decoded) {
+        if (!m_icon)
             m_icon = builtInIcon(m_resources);
-            m_decoded = true;
-        }
-        return m_icon;
+        return *m_icon;
     }
 
     QStringList m_resources;
-    QIcon m_icon;
-    bool m_decoded = false;
+    std::optional<QIcon> m_icon;
 };
 
 } // namespace
